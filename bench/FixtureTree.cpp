@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -66,9 +67,12 @@ private:
     int totalWeight_ = 0;
 };
 
-void MakeFile(const std::string& path, uint64_t size, TFixtureStats& stats) {
+void MakeFile(std::string path, uint64_t size, TFixtureStats& stats) {
     int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-    if (fd < 0) return;  // a repeated name in the same folder: keep the first
+    // A name drawn twice in one folder gets a number, so the tree has exactly the files asked.
+    for (int n = 2; fd < 0 && errno == EEXIST; ++n)
+        fd = open((path + "~" + std::to_string(n)).c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    if (fd < 0) throw std::runtime_error("cannot create " + path);
     // Small files get real bytes; large ones are sparse so the tree fits on any disk.
     if (size > 0 && size <= 8192) {
         static const std::string block(8192, 'f');

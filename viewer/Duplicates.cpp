@@ -1,0 +1,47 @@
+#include "viewer/Duplicates.h"
+
+#include <algorithm>
+
+#include "reports/Compare.h"
+
+namespace fscope {
+
+namespace {
+
+// The key's own order after the name: 0 when the two files have equal keys.
+int CompareSecondary(const TFoldInfo& a, const TFoldInfo& b, TDupKind kind) {
+    switch (kind) {
+        case TDupKind::NameSize: return CompareNumbers(a.FSize, b.FSize);
+        case TDupKind::NameDate: return CompareNumbers(a.FCreated, b.FCreated);
+        case TDupKind::Name: break;
+    }
+    return 0;
+}
+
+int CompareKeys(const TFoldInfo& a, const TFoldInfo& b, TDupKind kind) {
+    const std::string_view na = a.FName.view(), nb = b.FName.view();
+    if (int c = CompareUpper(na, nb)) return c;
+    if (int c = CompareBytes(na, nb)) return c;
+    return CompareSecondary(a, b, kind);
+}
+
+}  // namespace
+
+std::vector<TFoldInfo*> FindDuplicates(std::vector<TFoldInfo*> files, TDupKind kind) {
+    std::stable_sort(files.begin(), files.end(), [kind](const TFoldInfo* a, const TFoldInfo* b) {
+        return CompareKeys(*a, *b, kind) < 0;
+    });
+    // Equal keys are now next to each other: keep every run of two or more.
+    std::vector<TFoldInfo*> result;
+    size_t runStart = 0;
+    for (size_t i = 1; i <= files.size(); ++i) {
+        const bool runEnds =
+            i == files.size() || CompareKeys(*files[runStart], *files[i], kind) != 0;
+        if (!runEnds) continue;
+        if (i - runStart >= 2) result.insert(result.end(), files.begin() + runStart, files.begin() + i);
+        runStart = i;
+    }
+    return result;
+}
+
+}  // namespace fscope

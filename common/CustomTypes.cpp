@@ -31,14 +31,15 @@ TCustTypeList& CustTypes() {
 
 TCustTypeList ParseCustTypes(std::string_view text) {
     TCustTypeList list;
+    // A file holding NUL bytes is not text (a binary file put in its place): no entries.
+    if (text.find('\0') != std::string_view::npos) return list;
     while (!text.empty()) {
         const size_t lf = text.find('\n');
         std::string_view line = text.substr(0, lf);
         text = lf == std::string_view::npos ? std::string_view{} : text.substr(lf + 1);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         const size_t bar = line.find('|');
-        // A line holding NUL is not text (a binary file): skipped like a line without "|".
-        if (bar == std::string_view::npos || line.find('\0') != std::string_view::npos) continue;
+        if (bar == std::string_view::npos) continue;
         list.push_back({std::string(line.substr(0, bar)), std::string(line.substr(bar + 1))});
     }
     return list;

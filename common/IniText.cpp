@@ -6,7 +6,8 @@
 namespace fscope {
 
 std::string IniQuotedValue(std::string_view value) {
-    std::string text = "\"";
+    // QSettings reads a leading "@" as a type marker ("@Variant(...)"); "@@" stands for "@".
+    std::string text = !value.empty() && value[0] == '@' ? "\"@" : "\"";
     bool afterHexEscape = false;
     for (const char ch : value) {
         const auto c = static_cast<unsigned char>(ch);

@@ -2,12 +2,15 @@
 
 #include <new>
 
+#include "engine/TreeWalk.h"
 #include "platform/TypeNames.h"
 
 namespace fscope {
 
 TFolioscope::TFolioscope(TScanSettings settings)
-    : settings_(std::move(settings)), source_(&DiskEntrySource()) {
+    : settings_(std::move(settings)),
+      source_(&DiskEntrySource()),
+      walkThreads_(TTreeWalk::DefaultThreads()) {
     FExcludeMasks = SplitText(TrimBlanks(settings_.ExFiles), "|");
     excludeMaskList_ = TMaskList(FExcludeMasks);
     // Excluded folders are whole entries "/path/" + "|"; split where a '/' is followed by "|",

@@ -128,6 +128,10 @@ public:
     // Bytes held by the tree (nodes, names, child lists): for the memory benchmark.
     size_t MemoryBytes() const;
 
+    // Threads a walk may use (1: the caller's only). A walk on several threads gives exactly
+    // the one-thread result.
+    void SetWalkThreads(unsigned threads) { walkThreads_ = threads ? threads : 1; }
+
     // The source of directory entries; the real disk unless a test injects another.
     void SetEntrySource(IEntrySource* source) { source_ = source; }
     IEntrySource& EntrySource() const { return *source_; }
@@ -140,7 +144,6 @@ private:
     void WalkReader(std::unique_ptr<IFolderReader> reader, const std::string& path,
                     TFoldInfo* parent, bool custom);
     void CountIntoTotals(const TFoldInfo* file);
-    void AddFileEntry(const TDirEntry& entry, TFoldInfo* parent, bool custom);
     bool IsExcludedPath(const std::string& folderPath) const;
     void FreeLists();
 
@@ -151,6 +154,9 @@ private:
     TNodeArena arena_;
     std::vector<TFoldList*> folderLists_;  // every child list, freed with the tree
     IEntrySource* source_;
+    unsigned walkThreads_;
+
+    friend class TTreeWalk;
 };
 
 // Estimated cluster size of the volume holding `path`; 0 when unknown.

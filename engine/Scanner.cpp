@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/Folioscope.h"
+#include "engine/TreeWalk.h"
 #include "platform/TypeNames.h"
 #include "platform/Volume.h"
 
@@ -73,112 +74,15 @@ bool TFolioscope::ScanFolder(const std::string& path, TFoldList& list, TFoldInfo
     return Walk(path, parent, false);
 }
 
-void TFolioscope::AddFileEntry(const TDirEntry& e, TFoldInfo* parent, bool custom) {
-    if (custom) {
-        if (!MatchesCriteria(e)) return;
-    } else if (!excludeMaskList_.Empty() && excludeMaskList_.Matches(e.name)) {
-        return;
-    }
-    ++FFileCount;
-    const double size = static_cast<double>(e.size);
-    const double alloc = AllocSizeOf(size);
-    TFoldInfo* node = NewFile(parent, e.name);
-    const std::string_view ext = ExtOfName(e.name);
-    TExtInfo* info = FExtList.Find(ext);
-    if (info) {
-        ++info->FCount;
-        info->FSize += size;
-        info->FAllocSize += alloc;
-    } else {
-        auto fresh = std::make_unique<TExtInfo>();
-        TShellTypeInfo shell = ShellTypeInfo(ext);
-        fresh->FTypeName = shell.typeName;
-        fresh->FExt = std::string(ext);
-        fresh->FImageIndex = FSIcons == "1" ? kFileIconIndex : shell.iconIndex;
-        fresh->FTypeId = InternType(fresh->FTypeName, fresh->FImageIndex);
-        fresh->FCount = 1;
-        fresh->FSize = size;
-        fresh->FAllocSize = alloc;
-        info = FExtList.Append(std::move(fresh));
-    }
-    node->FTypeId = info->FTypeId;
-    node->FSize = size;
-    node->FAllocSize = alloc;
-    node->FAttr = e.attr;
-    node->FAccessed = FileTimeToDateTime(e.accessed.seconds, e.accessed.nanoseconds);
-    node->FModified = FileTimeToDateTime(e.modified.seconds, e.modified.nanoseconds);
-    node->FCreated = FileTimeToDateTime(e.created.seconds, e.created.nanoseconds);
-    if (parent) ++parent->FFileCount;
-}
-
 bool TFolioscope::Walk(const std::string& rootPath, TFoldInfo* rootParent, bool custom) {
     std::unique_ptr<IFolderReader> rootReader = source_->OpenRoot(rootPath);
-    if (rootReader) WalkReader(std::move(rootReader), rootPath, rootParent, custom);
+    if (rootReader) TTreeWalk(*this, custom, walkThreads_).Run(std::move(rootReader), rootPath, rootParent);
     return true;
 }
 
-void TFolioscope::WalkReader(std::unique_ptr<IFolderReader> rootReader, const std::string& rootPath,
-                             TFoldInfo* rootParent, bool custom) {
-    // An explicit stack instead of recursion: a tree of any depth neither overflows the call
-    // stack nor holds a descriptor per level (the reader releases deep ones).
-    struct Frame {
-        std::unique_ptr<IFolderReader> reader;
-        TFoldInfo* parent;
-        std::string path;
-        bool first;
-    };
-    const uint32_t folderType = FolderTypeId();
-    std::vector<Frame> stack;
-    // Readers must close child first (a deep child reopens its parent's descriptor), also
-    // when a mask error unwinds the walk.
-    struct PopInOrder {
-        std::vector<Frame>& s;
-        ~PopInOrder() {
-            while (!s.empty()) s.pop_back();
-        }
-    } popInOrder{stack};
-    stack.push_back({std::move(rootReader), rootParent, rootPath, true});
-    TDirEntry e;
-    while (!stack.empty()) {
-        Frame& f = stack.back();
-        const bool got = f.reader->Next(e);
-        if (!f.first && FStop.load(std::memory_order_relaxed)) {
-            stack.pop_back();  // the entry fetched now is not recorded
-            continue;
-        }
-        f.first = false;
-        if (!got) {
-            stack.pop_back();
-            continue;
-        }
-        if (!e.IsDirectory()) {
-            AddFileEntry(e, f.parent, custom);
-            if (FProgressLabel) FProgressLabel->files.store(FFileCount, std::memory_order_relaxed);
-            if (FMessagePump) FMessagePump();
-            continue;
-        }
-        std::string childPath;
-        childPath.reserve(f.path.size() + e.name.size() + 1);
-        childPath.append(f.path).append(e.name).push_back('/');
-        if (FProgressLabel) {
-            FProgressLabel->SetFolder(childPath);
-            FProgressLabel->folders.store(FFolderCount + 1, std::memory_order_relaxed);
-        }
-        ++FFolderCount;
-        if (!excludedPaths_.empty() && IsExcludedPath(childPath)) {
-            if (FMessagePump) FMessagePump();
-            continue;
-        }
-        TFoldInfo* node = NewFolder(f.parent, e.name);
-        node->FTypeId = folderType;
-        node->FAttr = e.attr;
-        node->FAccessed = FileTimeToDateTime(e.accessed.seconds, e.accessed.nanoseconds);
-        node->FModified = FileTimeToDateTime(e.modified.seconds, e.modified.nanoseconds);
-        node->FCreated = FileTimeToDateTime(e.created.seconds, e.created.nanoseconds);
-        std::unique_ptr<IFolderReader> child = f.reader->OpenChild(e);
-        if (FMessagePump) FMessagePump();
-        stack.push_back({std::move(child), node, std::move(childPath), true});
-    }
+void TFolioscope::WalkReader(std::unique_ptr<IFolderReader> reader, const std::string& path,
+                             TFoldInfo* parent, bool custom) {
+    TTreeWalk(*this, custom, walkThreads_).Run(std::move(reader), path, parent);
 }
 
 }  // namespace fscope

@@ -79,41 +79,45 @@ void TFolioscope::RefreshItems(TFoldList& list) {
     items.shrink_to_fit();
 }
 
+namespace {
+// Hands out only the entries a folder's list does not hold yet (a file by name, a folder by
+// name among folders), counting the folders it skips, so the walk adds exactly what is new.
+// Name sets instead of a linear ItemExists per entry keep a large folder's update linear;
+// they hold views of names stored in the report, which do not move.
+class TNewEntriesReader final : public IFolderReader {
+public:
+    TNewEntriesReader(std::unique_ptr<IFolderReader> inner, const TFoldList& list,
+                      int32_t& folderCount)
+        : inner_(std::move(inner)), folderCount_(folderCount) {
+        for (const TFoldInfo* n : list) {
+            names_.insert(n->FName.view());
+            if (n->IsFolder()) folderNames_.insert(n->FName.view());
+        }
+    }
+    bool Next(TDirEntry& e) override {
+        while (inner_->Next(e)) {
+            if (e.IsDirectory() ? !folderNames_.contains(e.name) : !names_.contains(e.name))
+                return true;
+            if (e.IsDirectory()) ++folderCount_;
+        }
+        return false;
+    }
+    std::unique_ptr<IFolderReader> OpenChild(const TDirEntry& e) override {
+        return inner_->OpenChild(e);
+    }
+
+private:
+    std::unique_ptr<IFolderReader> inner_;
+    int32_t& folderCount_;
+    std::unordered_set<std::string_view> names_, folderNames_;
+};
+}  // namespace
+
 void TFolioscope::RefreshFolder(TFoldList& list, const std::string& path, TFoldInfo* parent) {
     std::unique_ptr<IFolderReader> reader = source_->OpenRoot(path);
     if (!reader) return;
-    // Name sets instead of a linear ItemExists per entry: an update of a large folder stays
-    // linear. The sets hold views of names stored in the arena, which do not move.
-    std::unordered_set<std::string_view> names, folderNames;
-    for (const TFoldInfo* n : list) {
-        names.insert(n->FName.view());
-        if (n->IsFolder()) folderNames.insert(n->FName.view());
-    }
-    const uint32_t folderType = FolderTypeId();
-    TDirEntry e;
-    bool first = true;
-    for (;;) {
-        const bool got = reader->Next(e);
-        if (!first && FStop.load(std::memory_order_relaxed)) break;
-        first = false;
-        if (!got) break;
-        if (e.IsDirectory()) {
-            ++FFolderCount;
-            const std::string childPath = path + std::string(e.name) + '/';
-            if (!folderNames.contains(e.name) && !IsExcludedPath(childPath)) {
-                TFoldInfo* node = NewFolder(parent, e.name);
-                node->FTypeId = folderType;
-                node->FAttr = e.attr;
-                node->FAccessed = FileTimeToDateTime(e.accessed.seconds, e.accessed.nanoseconds);
-                node->FModified = FileTimeToDateTime(e.modified.seconds, e.modified.nanoseconds);
-                node->FCreated = FileTimeToDateTime(e.created.seconds, e.created.nanoseconds);
-                WalkReader(reader->OpenChild(e), childPath, node, false);
-            }
-        } else if (!names.contains(e.name)) {
-            AddFileEntry(e, parent, false);
-        }
-        if (FMessagePump) FMessagePump();
-    }
+    WalkReader(std::make_unique<TNewEntriesReader>(std::move(reader), list, FFolderCount), path,
+               parent, false);
 }
 
 void TFolioscope::UpdateReport() {

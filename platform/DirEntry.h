@@ -48,6 +48,11 @@ public:
     // Opens the directory `entry` just returned by Next. Returns a reader without entries when the
     // folder cannot be read or must not be entered; never null.
     virtual std::unique_ptr<IFolderReader> OpenChild(const TDirEntry& entry) = 0;
+    // How many entries the listing holds, when known (0: unknown); lets callers size lists.
+    virtual size_t SizeHint() const { return 0; }
+    // Makes this reader independent of the reader that opened it, so another thread may use
+    // it after the parent is gone. Only for readers opened at a shallow depth.
+    virtual void Detach() {}
 };
 
 class IEntrySource {

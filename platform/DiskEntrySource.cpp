@@ -130,6 +130,9 @@ public:
         return false;
     }
 
+    size_t SizeHint() const override { return count_; }
+    void Detach() override { parent_ = nullptr; }
+
     std::unique_ptr<IFolderReader> OpenChild(const TDirEntry& entry) override {
         if (fd_ < 0) return EmptyFolderReader();
         // entry.name points into names_, which stays valid: the listing is read once.
@@ -160,6 +163,7 @@ private:
                 const char* nm = d->d_name;
                 if (nm[0] == '.' && (nm[1] == 0 || (nm[1] == '.' && nm[2] == 0))) continue;
                 names_.insert(names_.end(), nm, nm + std::strlen(nm) + 1);
+                ++count_;
             }
         }
     }
@@ -182,6 +186,7 @@ private:
     ino_t ino_ = 0;
     dev_t lastDev_ = 0;
     std::vector<char> names_;
+    size_t count_ = 0;
     size_t pos_ = 0;
 };
 

@@ -7,7 +7,7 @@ namespace fscope {
 
 namespace {
 
-constexpr size_t kInitialBuffer = 1u << 20;
+constexpr size_t kInitialBuffer = 256u << 10;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 

@@ -236,6 +236,7 @@ TEST(Scan, StopKeepsPartialTreeAndDropsTheFetchedEntry) {
     src.root.AddFile("after");
     TFolioscope r;
     r.SetEntrySource(&src);
+    r.SetWalkThreads(1);  // where a stop lands on other threads is a matter of timing
     src.onNext = [&](const std::string& name) {
         if (name == "a2") r.FStop = true;
     };
@@ -295,4 +296,60 @@ TEST(Scan, TreeDeeperThanAnyPath) {
     EXPECT_EQ((*n->FItems)[0]->FName, "deepest.txt");
     r->FreeTree();
     EXPECT_TRUE(r->FItems.empty());
+}
+
+namespace {
+// A canonical text of a whole report: tree in order with every field, then the type totals.
+std::string Dump(const TFolioscope& r) {
+    std::string out;
+    std::vector<std::pair<const TFoldInfo*, int>> stack;
+    for (auto it = r.FItems.items().rbegin(); it != r.FItems.items().rend(); ++it)
+        stack.push_back({*it, 0});
+    while (!stack.empty()) {
+        auto [n, depth] = stack.back();
+        stack.pop_back();
+        out += std::string(depth, ' ') + n->FName.str() + "|" + n->FTypeName() + "|" +
+               std::to_string(n->FImageIndex()) + "|" + std::to_string(n->FSize) + "|" +
+               std::to_string(n->FAllocSize) + "|" + std::to_string(n->FAttr) + "|" +
+               std::to_string(n->FFileCount) + "|" + std::to_string(n->FModified) + "\n";
+        if (n->IsFolder())
+            for (auto it = n->FItems->items().rbegin(); it != n->FItems->items().rend(); ++it)
+                stack.push_back({*it, depth + 1});
+    }
+    for (auto& e : r.FExtList)
+        out += e->FExt + "|" + e->FTypeName + "|" + std::to_string(e->FCount) + "|" +
+               std::to_string(e->FSize) + "|" + std::to_string(e->FAllocSize) + "\n";
+    out += std::to_string(r.FFileCount) + "/" + std::to_string(r.FFolderCount);
+    return out;
+}
+}  // namespace
+
+TEST(Scan, SeveralThreadsGiveExactlyTheOneThreadResult) {
+    TempTree t;
+    const char* exts[] = {".c", ".C", ".txt", ".TXT", ".Txt", "", ".jpg", ".JPG", ".tar.gz"};
+    int made = 0;
+    for (int a = 0; a < 12; ++a)
+        for (int b = 0; b < 6; ++b) {
+            std::string folder = "d" + std::to_string(a) + "/e" + std::to_string(b) + "/";
+            // Later folders meet the upper-case variants first, so threads disagree on
+            // which letter case came first unless the merge puts them in walk order.
+            for (int f = 0; f < 8; ++f, ++made)
+                t.File(folder + "f" + std::to_string(f) + exts[(made * 7 + a) % 9], made % 5000);
+        }
+    t.Folder("d3/empty");
+    std::string single;
+    {
+        TFolioscope r;
+        r.SetWalkThreads(1);
+        r.Scan(t.Root());
+        single = Dump(r);
+    }
+    for (unsigned threads : {2u, 4u}) {
+        for (int run = 0; run < 3; ++run) {
+            TFolioscope r;
+            r.SetWalkThreads(threads);
+            r.Scan(t.Root());
+            EXPECT_EQ(Dump(r), single) << threads << " threads";
+        }
+    }
 }

@@ -1,0 +1,2 @@
+add_executable(fscope_bench_scan ${CMAKE_CURRENT_LIST_DIR}/bench_scan.cpp)
+target_link_libraries(fscope_bench_scan PRIVATE fscope_engine fscope_bench_fixture)

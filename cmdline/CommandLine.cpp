@@ -68,9 +68,11 @@ TExitCode RunCommandLine(const std::vector<std::string>& args, std::ostream& out
     }
     if (args.size() < 3 || UpperAscii(args[0]) != "/S") return WrongArguments(out, kWrongParameters);
     const std::string& destination = args[2];
+    // A file name of its own before ".mxf" (not ".mxf" alone, not a folder path).
     const std::string_view base = BaseName(destination);
-    if (base.size() <= kArchiveExt.size() ||
-        base.substr(base.size() - kArchiveExt.size()) != kArchiveExt)
+    const bool endsInMxf = destination.size() > kArchiveExt.size() &&
+                           destination.ends_with(kArchiveExt) && base.ends_with(kArchiveExt);
+    if (!endsInMxf || base.size() <= kArchiveExt.size())
         return WrongArguments(out, "The destination file name must end in \".mxf\"");
     const std::string path = WithTrailingDelim(NormalisePath(args[1]));
     std::string reason;

@@ -7,6 +7,7 @@
 #include "export/CsvText.h"
 #include "export/ExportTexts.h"
 #include "export/MarkupText.h"
+#include "reports/ReportRows.h"
 
 namespace fscope {
 namespace {
@@ -52,7 +53,7 @@ std::string CellText(Column column, const TAllFoldInfo& row, const TAllFoldersLi
         case Column::Path:
             return row.FPath;
         case Column::PercentOfParent:
-            return FormatFloat(percentPicture, PercentOf(row.FSize, list.reportTotal));
+            return FormatFloat(percentPicture, ReportPercent(row.FSize, list.reportTotal));
         case Column::Size:
             return SizeCell(settings, kReportSizeMask, row.FSize);
         case Column::SizeOnDisk:

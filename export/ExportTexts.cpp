@@ -73,8 +73,6 @@ std::string SizeCell(const TExportSettings& settings, std::string_view mask, dou
     return FormatSize(settings.SizeType, mask, settings.Decimals, value);
 }
 
-double PercentOf(double size, double total) { return total == 0 ? 0.0 : size * 100.0 / total; }
-
 void AppendCount(std::string& out, long long value) {
     char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;

@@ -28,9 +28,6 @@ std::string SizeCell(const TExportSettings& settings, std::string_view mask, dou
 inline constexpr std::string_view kSizeMask = "##########0";
 inline constexpr std::string_view kReportSizeMask = "#########0";
 
-// Share of `size` in `total` as a percentage; 0 when the total is 0.
-double PercentOf(double size, double total);
-
 // Appends a count in plain decimal.
 void AppendCount(std::string& out, long long value);
 

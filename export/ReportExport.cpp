@@ -8,6 +8,7 @@
 #include "export/ExportDocument.h"
 #include "export/ExportTexts.h"
 #include "export/MarkupText.h"
+#include "reports/ReportRows.h"
 
 namespace fscope {
 namespace {
@@ -115,7 +116,7 @@ std::string FieldText(EField field, const TSummaryRow& row, const TSummaryReport
         case EField::Second:
             return std::string(row.second);
         case EField::Percent:
-            return FormatFloat(percentPicture, PercentOf(row.size, report.reportTotal));
+            return FormatFloat(percentPicture, ReportPercent(row.size, report.reportTotal));
         case EField::Count:
             return std::to_string(row.count);
         case EField::Size:

@@ -17,17 +17,24 @@ bool Exists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0;
 }
 
-std::string HomeFolder() {
-    const char* home = std::getenv("HOME");
-    return home && *home ? home : "/";
+std::string WithoutTrailingDelims(std::string path) {
+    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    return path;
 }
 
 }  // namespace
 
+std::string XdgBaseFolder(const char* variable, std::string_view homeRelative) {
+    const char* value = std::getenv(variable);
+    if (value && value[0] == '/') return WithoutTrailingDelims(value);
+    const char* home = std::getenv("HOME");
+    std::string base = WithoutTrailingDelims(home && *home ? home : "/");
+    if (base == "/") base.clear();
+    return WithoutTrailingDelims(base + "/" + std::string(homeRelative));
+}
+
 std::string ConfigFolder() {
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    std::string base = xdg && xdg[0] == '/' ? xdg : HomeFolder() + "/.config";
-    while (base.size() > 1 && base.back() == '/') base.pop_back();
+    const std::string base = XdgBaseFolder("XDG_CONFIG_HOME", ".config");
     return (base == "/" ? "" : base) + "/Folioscope";
 }
 

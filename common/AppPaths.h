@@ -8,6 +8,10 @@
 
 namespace fscope {
 
+// A freedesktop.org base folder: $<variable> when it is an absolute path, else
+// $HOME/<homeRelative>; without a trailing '/'.
+std::string XdgBaseFolder(const char* variable, std::string_view homeRelative);
+
 // $XDG_CONFIG_HOME/Folioscope when XDG_CONFIG_HOME is an absolute path, else
 // $HOME/.config/Folioscope; no trailing '/'. Not created here.
 std::string ConfigFolder();

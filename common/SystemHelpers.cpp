@@ -1,5 +1,7 @@
 #include "common/SystemHelpers.h"
 
+#include "common/AppPaths.h"
+
 #include <sys/stat.h>
 
 #include <QFile>
@@ -19,16 +21,7 @@ QString ToQString(const std::string& bytes) { return QFile::decodeName(QByteArra
 
 std::string GetSpecialFolderPath(int csidl) {
     if (csidl != CSIDL_INTERNET_CACHE) return "";
-    const char* xdg = std::getenv("XDG_CACHE_HOME");
-    std::string folder;
-    if (xdg && xdg[0] == '/') {
-        folder = xdg;
-    } else {
-        const char* home = std::getenv("HOME");
-        folder = std::string(home && *home ? home : "") + "/.cache";
-    }
-    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-    return folder;
+    return XdgBaseFolder("XDG_CACHE_HOME", ".cache");
 }
 
 std::vector<std::string> FindTerminal() {

@@ -117,16 +117,8 @@ bool MoveIntoTrash(const std::string& path, const std::string& trash, const std:
 }  // namespace
 
 std::string HomeTrashFolder() {
-    const char* xdg = std::getenv("XDG_DATA_HOME");
-    std::string base;
-    if (xdg && xdg[0] == '/') {
-        base = xdg;
-    } else {
-        const char* home = std::getenv("HOME");
-        base = std::string(home && *home ? home : "") + "/.local/share";
-    }
-    while (base.size() > 1 && base.back() == '/') base.pop_back();
-    return base + "/Trash";
+    const std::string base = XdgBaseFolder("XDG_DATA_HOME", ".local/share");
+    return (base == "/" ? "" : base) + "/Trash";
 }
 
 bool MoveToTrash(const std::string& path, std::string& error) {

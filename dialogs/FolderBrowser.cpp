@@ -17,6 +17,7 @@
 #include "common/Options.h"
 #include "common/Prompt.h"
 #include "dialogs/FolderTreeNodes.h"
+#include "dialogs/ProductHeader.h"
 #include "dialogs/WindowFont.h"
 #include "platform/DirEntry.h"
 #include "platform/Paths.h"
@@ -50,7 +51,7 @@ QWidget* MakeHeader(QWidget* parent) {
         header);
     text->setWordWrap(true);
     auto* picture = new QLabel(header);
-    picture->setPixmap(parent->style()->standardIcon(QStyle::SP_DriveHDIcon).pixmap(32, 32));
+    picture->setPixmap(ProductPicture(32));
     picture->setAlignment(Qt::AlignTop);
 
     auto* texts = new QVBoxLayout;

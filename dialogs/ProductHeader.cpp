@@ -2,10 +2,27 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QStyle>
+#include <QPainter>
+#include <QPixmap>
 #include <QVBoxLayout>
 
 namespace fscope {
+QPixmap ProductPicture(int pixels) {
+    QPixmap picture(pixels, pixels);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF disk(1.5, 1.5, pixels - 3.0, pixels - 3.0);
+    painter.setPen(QPen(kProductBlue.darker(130), 1.5));
+    painter.setBrush(QColor(200, 214, 232));
+    painter.drawEllipse(disk);
+    painter.setBrush(kProductBlue);
+    painter.drawPie(disk, 90 * 16, 130 * 16);  // the used share, counter-clockwise from 12
+    painter.setBrush(QColor(232, 160, 60));
+    painter.drawPie(disk, 220 * 16, 60 * 16);
+    return picture;
+}
+
 QLabel* BlueLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     QPalette palette = label->palette();
@@ -20,7 +37,7 @@ QWidget* MakeProductHeader(QWidget* parent, const QString& title, int titlePixel
     auto* header = new QWidget(parent);
     header->setObjectName("pnlHeader");
     auto* picture = new QLabel(header);
-    picture->setPixmap(parent->style()->standardIcon(QStyle::SP_DriveHDIcon).pixmap(48, 48));
+    picture->setPixmap(ProductPicture(48));
     picture->setAlignment(Qt::AlignTop);
 
     QLabel* titleLabel = BlueLabel(title, header);

@@ -7,11 +7,15 @@
 #include <QStringList>
 
 class QLabel;
+class QPixmap;
 class QWidget;
 
 namespace fscope {
 
 inline const QColor kProductBlue{59, 90, 130};
+
+// The product's picture: a disk-usage pie of `pixels` square.
+QPixmap ProductPicture(int pixels);
 
 // A label in the product's blue, word-wrapped.
 QLabel* BlueLabel(const QString& text, QWidget* parent);

@@ -38,6 +38,7 @@ public:
         f->FModified = spec.modified;
         f->FCreated = spec.created;
         f->FAccessed = spec.accessed;
+        f->SetType("Test File", 6);  // as a scan does (an untyped node has no valid type id)
         return f;
     }
     TFoldInfo* File(TFoldInfo* parent, std::string_view name, double size) {

@@ -60,6 +60,7 @@ bool LoadReportArchive(TFolioscope& report, const std::string& archivePath) {
         return LoadFromXml(report, tokenizer);
     } catch (...) {
         report.FreeTree();
+        report.FFileName.clear();
         throw;
     }
 }

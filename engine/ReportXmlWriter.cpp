@@ -84,6 +84,10 @@ class TTimeTexts {
 public:
     const std::string& Text(TDateTime value) {
         const double seconds = std::nearbyint(value * 86400.0);
+        if (!(std::fabs(seconds) < 1e15)) {  // not a real time: no slot for it
+            spare_ = DateTimeToText(value);
+            return spare_;
+        }
         Slot& slot = slots_[static_cast<uint64_t>(static_cast<int64_t>(seconds)) % kSlots];
         if (!slot.valid || slot.seconds != seconds) {
             slot.text = DateTimeToText(value);
@@ -101,6 +105,7 @@ private:
         std::string text;
     };
     std::vector<Slot> slots_ = std::vector<Slot>(kSlots);
+    std::string spare_;
 };
 
 class TDocumentWriter {

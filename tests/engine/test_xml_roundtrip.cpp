@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "engine/ReportArchive.h"
-#include "platform/DateTimeText.h"
 #include "support/TempTree.h"
 #include "test_xml_support.h"
 
@@ -83,42 +82,14 @@ TEST(XmlRoundTrip, CustomReportKeepsEveryCriterion) {
     tree.File("src/b.txt", 10);
     tree.Folder("src/empty");
     TFolioscope custom;
-    custom.Criteria = "*.doc \"*&amp;*\" <x>";
-    custom.FAllFiles = false;
-    custom.FileSize = 1;
-    custom.FileUnit = "KB";
-    custom.FileGLE = ">=";
-    custom.DAllFiles = true;
-    custom.DateType = "LC";
-    custom.FromDate = EncodeDate(1999, 12, 31);
-    custom.ToDate = EncodeDate(2099, 1, 1);
-    custom.AAllFiles = false;
-    custom.AArchive = true;
-    custom.AReadOnly = false;
-    custom.ASystem = false;
-    custom.AHidden = false;
-    custom.CustScan = true;
+    FillCriteria(custom);
     custom.CustomScan(tree.Path("src/"));
     ASSERT_EQ(custom.FItems.size(), 2u);  // the folder and a.doc
 
     TFolioscope loaded;
     SaveAndLoad(custom, loaded, ArchiveIn(tree));
     ExpectSameReport(custom, loaded);
-    EXPECT_TRUE(loaded.CustScan);
-    EXPECT_EQ(loaded.Criteria, custom.Criteria);
-    EXPECT_EQ(loaded.FAllFiles, custom.FAllFiles);
-    EXPECT_EQ(loaded.FileSize, custom.FileSize);
-    EXPECT_EQ(loaded.FileUnit, custom.FileUnit);
-    EXPECT_EQ(loaded.FileGLE, custom.FileGLE);
-    EXPECT_EQ(loaded.DAllFiles, custom.DAllFiles);
-    EXPECT_EQ(loaded.DateType, custom.DateType);
-    EXPECT_EQ(loaded.FromDate, custom.FromDate);
-    EXPECT_EQ(loaded.ToDate, custom.ToDate);
-    EXPECT_EQ(loaded.AAllFiles, custom.AAllFiles);
-    EXPECT_EQ(loaded.AArchive, custom.AArchive);
-    EXPECT_EQ(loaded.AReadOnly, custom.AReadOnly);
-    EXPECT_EQ(loaded.ASystem, custom.ASystem);
-    EXPECT_EQ(loaded.AHidden, custom.AHidden);
+    ExpectSameCriteria(custom, loaded);
 
     // The loaded report updates like the original: the custom scan runs again with them.
     loaded.Rescan();

@@ -11,6 +11,7 @@
 #include "engine/Folioscope.h"
 #include "engine/ReportXmlReader.h"
 #include "engine/ReportXmlWriter.h"
+#include "platform/DateTimeText.h"
 
 namespace fscope::test {
 
@@ -44,6 +45,41 @@ inline std::string FolderLine(const std::string& name, const std::string& type =
     return "<Folder Name=\"" + name + "\" Type=\"" + type +
            "\"><Attr>16</Attr><LAD Low=\"2024-01-02\"/><LMD Low=\"2024-01-02\"/>"
            "<CreaD Low=\"2024-01-02\"/>\r\n";
+}
+
+// Every criterion away from its default; a.doc of 5000 bytes with the archive bit passes them.
+inline void FillCriteria(TFolioscope& r) {
+    r.CustScan = true;
+    r.Criteria = "*.doc \"*&amp;*\" <x>";
+    r.FAllFiles = false;
+    r.FileSize = 1.5;
+    r.FileUnit = "KB";
+    r.FileGLE = ">=";
+    r.DAllFiles = false;
+    r.DateType = "LC";
+    r.FromDate = EncodeDate(2000, 2, 29);
+    r.ToDate = EncodeDate(2099, 1, 1);
+    r.AAllFiles = false;
+    r.AArchive = true;
+    r.AHidden = false;
+}
+
+inline void ExpectSameCriteria(const TFolioscope& a, const TFolioscope& b) {
+    EXPECT_EQ(a.CustScan, b.CustScan);
+    EXPECT_EQ(a.Criteria, b.Criteria);
+    EXPECT_EQ(a.FAllFiles, b.FAllFiles);
+    EXPECT_EQ(a.FileSize, b.FileSize);
+    EXPECT_EQ(a.FileUnit, b.FileUnit);
+    EXPECT_EQ(a.FileGLE, b.FileGLE);
+    EXPECT_EQ(a.DAllFiles, b.DAllFiles);
+    EXPECT_EQ(a.DateType, b.DateType);
+    EXPECT_EQ(a.FromDate, b.FromDate);
+    EXPECT_EQ(a.ToDate, b.ToDate);
+    EXPECT_EQ(a.AAllFiles, b.AAllFiles);
+    EXPECT_EQ(a.AArchive, b.AArchive);
+    EXPECT_EQ(a.AReadOnly, b.AReadOnly);
+    EXPECT_EQ(a.ASystem, b.ASystem);
+    EXPECT_EQ(a.AHidden, b.AHidden);
 }
 
 inline long long WholeSeconds(TDateTime t) { return std::llround(t * 86400.0); }

@@ -64,26 +64,14 @@ TEST(XmlWriter, WritesFolderBlocksAndBothFileLineForms) {
 TEST(XmlWriter, CustomReportWritesEveryCriterionInOrder) {
     TFolioscope report;
     report.FRootPath = "/d/";
-    report.CustScan = true;
-    report.FAllFiles = false;
-    report.FileSize = 1.5;
-    report.FileUnit = "MB";
-    report.FileGLE = "<=";
-    report.DAllFiles = false;
-    report.DateType = "LC";
-    report.FromDate = EncodeDate(2020, 2, 29);
-    report.ToDate = EncodeDate(2021, 1, 1);
-    report.AAllFiles = false;
-    report.AArchive = true;
-    report.AHidden = true;
+    test::FillCriteria(report);
     report.ACompressed = true;  // not part of the document
-    report.Criteria = "*.doc \"x\" <&>";
     const std::string text = SaveText(report);
     EXPECT_NE(text.find("<CustScan>1</CustScan>\r\n<Filters FAllFiles=\"0\" FileSize=\"1.5\" "
-                        "FileUnit=\"MB\" FileGLE=\"&lt;=\" DAllFiles=\"0\" DateType=\"LC\" "
-                        "FromDate=\"2020-02-29\" ToDate=\"2021-01-01\" AAllFiles=\"0\" "
-                        "AArchive=\"1\" AReadOnly=\"0\" ASystem=\"0\" AHidden=\"1\" "
-                        "Criteria=\"*.doc &quot;x&quot; &lt;&amp;&gt;\"/>\r\n"),
+                        "FileUnit=\"KB\" FileGLE=\"&gt;=\" DAllFiles=\"0\" DateType=\"LC\" "
+                        "FromDate=\"2000-02-29\" ToDate=\"2099-01-01\" AAllFiles=\"0\" "
+                        "AArchive=\"1\" AReadOnly=\"0\" ASystem=\"0\" AHidden=\"0\" "
+                        "Criteria=\"*.doc &quot;*&amp;amp;*&quot; &lt;x&gt;\"/>\r\n"),
               std::string::npos)
         << text;
 }

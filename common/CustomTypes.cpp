@@ -2,7 +2,6 @@
 
 #include <sys/stat.h>
 
-
 #include "common/AppPaths.h"
 #include "platform/AtomicFile.h"
 

@@ -67,8 +67,8 @@ public:
 
 private:
     bool Transfer(const std::string& source, const struct stat& st, const std::string& target);
-    bool TransferFolder(const std::string& source, const struct stat& st,
-                        const std::string& target, bool merge);
+    bool TransferFolder(const std::string& source, const struct stat& st, const std::string& target,
+                        bool merge);
     bool TransferChildren(const std::string& source, const std::string& target);
     bool CopyEntry(const std::string& source, const struct stat& st, const std::string& target);
     bool CopyRegular(const std::string& source, const struct stat& st, const std::string& temp);
@@ -140,8 +140,7 @@ TCopyResult TTransfer::Run(const std::vector<std::string>& sources,
             continue;
         }
         if (S_ISDIR(st.st_mode)) {
-            const std::string realSource =
-                ::realpath(source.c_str(), resolved) ? resolved : source;
+            const std::string realSource = ::realpath(source.c_str(), resolved) ? resolved : source;
             if (realDestination == realSource ||
                 realDestination.compare(0, realSource.size() + 1, realSource + "/") == 0) {
                 Error(source, "Cannot " + std::string(move_ ? "move" : "copy") + " the folder " +
@@ -149,7 +148,8 @@ TCopyResult TTransfer::Run(const std::vector<std::string>& sources,
                 continue;
             }
         }
-        const std::string target = (folder == "/" ? "" : folder) + "/" + std::string(BaseName(source));
+        const std::string target =
+            (folder == "/" ? "" : folder) + "/" + std::string(BaseName(source));
         Transfer(source, st, target);
     }
     return result_;

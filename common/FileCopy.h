@@ -33,9 +33,9 @@ struct TCopyCallbacks {
 };
 
 struct TCopyResult {
-    int64_t filesDone = 0;       // files, links and special files copied or moved
-    int64_t skipped = 0;         // entries left out (conflict answered Skip, sockets, devices)
-    bool cancelled = false;      // stopped by the progress callback or a Cancel answer
+    int64_t filesDone = 0;            // files, links and special files copied or moved
+    int64_t skipped = 0;              // entries left out (conflict answered Skip, sockets, devices)
+    bool cancelled = false;           // stopped by the progress callback or a Cancel answer
     std::vector<std::string> errors;  // one text per failure (also given to `notice`)
     bool Ok() const { return !cancelled && errors.empty(); }
 };

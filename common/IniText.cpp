@@ -15,11 +15,21 @@ std::string IniQuotedValue(std::string_view value) {
         if (afterHexEscape && std::isxdigit(c)) text += "\"\"";
         afterHexEscape = false;
         switch (ch) {
-            case '\\': text += "\\\\"; break;
-            case '"': text += "\\\""; break;
-            case '\t': text += "\\t"; break;
-            case '\n': text += "\\n"; break;
-            case '\r': text += "\\r"; break;
+            case '\\':
+                text += "\\\\";
+                break;
+            case '"':
+                text += "\\\"";
+                break;
+            case '\t':
+                text += "\\t";
+                break;
+            case '\n':
+                text += "\\n";
+                break;
+            case '\r':
+                text += "\\r";
+                break;
             default:
                 if (c < 0x20 || c == 0x7F) {
                     char escape[8];

@@ -134,12 +134,17 @@ bool ApplyStoredText(TOptions& options, const TStoredValue& value, const std::st
     }
     std::string& target = *TextField(options, value.field);
     switch (value.rule) {
-        case TRule::Trimmed: target = std::string(TrimBlanks(text)); break;
+        case TRule::Trimmed:
+            target = std::string(TrimBlanks(text));
+            break;
         case TRule::DefaultIfBlank:
             target = TrimBlanks(text).empty() ? value.fallback : text;
             break;
-        case TRule::DefaultIfEmpty: target = text.empty() ? value.fallback : text; break;
-        default: target = text;
+        case TRule::DefaultIfEmpty:
+            target = text.empty() ? value.fallback : text;
+            break;
+        default:
+            target = text;
     }
     return true;
 }

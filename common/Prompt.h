@@ -17,8 +17,7 @@ class IPrompt {
 public:
     virtual ~IPrompt() = default;
 
-    virtual void MessageBox(const std::string& text, const std::string& caption,
-                            TMsgIcon icon) = 0;
+    virtual void MessageBox(const std::string& text, const std::string& caption, TMsgIcon icon) = 0;
     virtual TAnswer AskYesNo(const std::string& text, const std::string& caption) = 0;
     // A line of text; nullopt when cancelled.
     virtual std::optional<std::string> InputBox(const std::string& caption,

@@ -41,8 +41,7 @@ public:
                                         const std::string&) override {
         return NextText(TKind::Input, caption, label);
     }
-    std::optional<std::string> OpenFileDialog(const std::string& caption,
-                                              const std::string& folder,
+    std::optional<std::string> OpenFileDialog(const std::string& caption, const std::string& folder,
                                               const std::string&) override {
         return NextText(TKind::OpenFile, caption, folder);
     }

@@ -168,7 +168,8 @@ std::string FormatFloat(std::string_view picture, double value) {
 std::string FormatSize(std::string_view unit, std::string_view mask, std::string_view decimals,
                        double value) {
     int places = 0;
-    if (decimals.size() == 1 && decimals[0] >= '0' && decimals[0] <= '9') places = decimals[0] - '0';
+    if (decimals.size() == 1 && decimals[0] >= '0' && decimals[0] <= '9')
+        places = decimals[0] - '0';
     const std::string fraction =
         places == 0 ? std::string(mask) : std::string(mask) + "." + std::string(places, '0');
 
@@ -203,7 +204,7 @@ std::string AttrToText(uint32_t attr) {
     static constexpr struct {
         uint32_t bit;
         char letter;
-    } kLetters[] = {{0x1, 'R'}, {0x2, 'H'}, {0x4, 'S'}, {0x20, 'A'},
+    } kLetters[] = {{0x1, 'R'},   {0x2, 'H'},    {0x4, 'S'},  {0x20, 'A'},
                     {0x800, 'C'}, {0x1000, 'O'}, {0x100, 'T'}};
     std::string text;
     for (const auto& entry : kLetters)
@@ -218,7 +219,8 @@ std::string PadText(std::string_view text, int width, std::string_view align) {
     const std::string whole(text);
     if (align == "LEFT") return whole + std::string(pad, ' ');
     if (align == "RIGHT") return std::string(pad, ' ') + whole;
-    if (align == "CENTER") return std::string(pad / 2, ' ') + whole + std::string(pad - pad / 2, ' ');
+    if (align == "CENTER")
+        return std::string(pad / 2, ' ') + whole + std::string(pad - pad / 2, ' ');
     return "";
 }
 

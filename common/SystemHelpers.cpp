@@ -1,7 +1,5 @@
 #include "common/SystemHelpers.h"
 
-#include "common/AppPaths.h"
-
 #include <sys/stat.h>
 
 #include <QFile>
@@ -10,12 +8,16 @@
 #include <QStringList>
 #include <cstdlib>
 
+#include "common/AppPaths.h"
+
 namespace fscope {
 
 namespace {
 
 std::string FromQString(const QString& text) { return QFile::encodeName(text).toStdString(); }
-QString ToQString(const std::string& bytes) { return QFile::decodeName(QByteArray::fromStdString(bytes)); }
+QString ToQString(const std::string& bytes) {
+    return QFile::decodeName(QByteArray::fromStdString(bytes));
+}
 
 }  // namespace
 

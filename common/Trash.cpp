@@ -95,8 +95,8 @@ bool MoveIntoTrash(const std::string& path, const std::string& trash, const std:
         }
         const std::string text = "[Trash Info]\nPath=" + TrashInfoPath(infoPath) +
                                  "\nDeletionDate=" + DeletionDate() + "\n";
-        const bool written = ::write(fd, text.data(), text.size()) ==
-                             static_cast<ssize_t>(text.size());
+        const bool written =
+            ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
         const bool closed = ::close(fd) == 0;
         if (!written || !closed) {
             error = Errno("Cannot write " + info);
@@ -148,8 +148,7 @@ bool MoveToTrash(const std::string& path, std::string& error) {
 
     // Another file system: its own trash at its top folder, the path recorded relative to it.
     const std::string top = TopDirOf(full, entry.st_dev);
-    const std::string trash =
-        (top == "/" ? "" : top) + "/.Trash-" + std::to_string(::getuid());
+    const std::string trash = (top == "/" ? "" : top) + "/.Trash-" + std::to_string(::getuid());
     const std::string relative = full.substr(top == "/" ? 1 : top.size() + 1);
     return MoveIntoTrash(full, trash, relative, error);
 }

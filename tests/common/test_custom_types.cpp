@@ -13,7 +13,9 @@ using fscope::test::TempTree;
 
 namespace {
 
-void WriteText(const std::string& path, const std::string& text) { WriteFileAtomically(path, text); }
+void WriteText(const std::string& path, const std::string& text) {
+    WriteFileAtomically(path, text);
+}
 
 class CustomTypesTest : public ::testing::Test {
 protected:
@@ -54,7 +56,7 @@ TEST_F(CustomTypesTest, ReadThenWriteKeepsKeptLinesWithCrLf) {
     EXPECT_TRUE(WriteCustTypes(config));  // folder created on the way
     EXPECT_EQ(ReadWholeFile(config + "/filters.dat"),
               "Logs|*.LOG *.TXT\r\nA|b|c\r\n|*.x\r\nMine|*.mine\r\n");
-    EXPECT_FALSE(WriteCustTypes(config));  // written state remembered
+    EXPECT_FALSE(WriteCustTypes(config));                           // written state remembered
     EXPECT_EQ(CustTypesReadPath(config), config + "/filters.dat");  // the user's copy wins
 
     ReadCustTypes(config + "/filters.dat");

@@ -8,18 +8,15 @@
 #include <map>
 
 #include "common/FileCopy.h"
+#include "common/FsChecks.h"
 #include "platform/AtomicFile.h"
 #include "support/TempTree.h"
 
 using namespace fscope;
+using fscope::test::Exists;
 using fscope::test::TempTree;
 
 namespace {
-
-bool Exists(const std::string& path) {
-    struct stat st;
-    return ::lstat(path.c_str(), &st) == 0;
-}
 
 // What a copy must keep of each entry: kind, permissions, modification time, content or link.
 std::map<std::string, std::string> Describe(const std::string& root) {
@@ -36,12 +33,14 @@ std::map<std::string, std::string> Describe(const std::string& root) {
             const std::string rel = relative + "/" + name;
             struct stat st;
             ::lstat((root + rel).c_str(), &st);
-            std::string text = std::to_string(st.st_mode) + " " + std::to_string(st.st_mtim.tv_sec) +
-                               "." + std::to_string(st.st_mtim.tv_nsec);
+            std::string text = std::to_string(st.st_mode) + " " +
+                               std::to_string(st.st_mtim.tv_sec) + "." +
+                               std::to_string(st.st_mtim.tv_nsec);
             if (S_ISREG(st.st_mode)) text += " " + ReadWholeFile(root + rel);
             if (S_ISLNK(st.st_mode)) {
                 char target[4096] = {};
-                text += " -> " + std::string(target, ::readlink((root + rel).c_str(), target, sizeof target));
+                text += " -> " + std::string(target, ::readlink((root + rel).c_str(), target,
+                                                                sizeof target));
             } else {
                 text += " uid " + std::to_string(st.st_uid);
             }
@@ -186,10 +185,7 @@ TEST_F(FileCopyTest, MoveWithinOneFileSystem) {
 }
 
 TEST_F(FileCopyTest, MoveAcrossFileSystemsRemovesOnlyWhatWasCopied) {
-    struct stat shm, tmp;
-    if (::stat("/dev/shm", &shm) != 0 || ::stat(src.c_str(), &tmp) != 0 ||
-        shm.st_dev == tmp.st_dev)
-        GTEST_SKIP() << "no second file system";
+    if (!test::SecondFileSystemBeside(src)) GTEST_SKIP() << "no second file system";
     char far[] = "/dev/shm/fscope-move-XXXXXX";
     ASSERT_TRUE(::mkdtemp(far));
     const std::string farFolder = far;

@@ -46,7 +46,8 @@ std::vector<std::string> KeysInFile(const std::string& path) {
     for (size_t pos = 0; pos < text.size();) {
         const size_t end = text.find('\n', pos);
         const std::string line = text.substr(pos, end - pos);
-        if (const size_t eq = line.find('='); eq != std::string::npos) keys.push_back(line.substr(0, eq));
+        if (const size_t eq = line.find('='); eq != std::string::npos)
+            keys.push_back(line.substr(0, eq));
         pos = end == std::string::npos ? text.size() : end + 1;
     }
     return keys;
@@ -67,22 +68,44 @@ TEST_F(OptionsTest, MissingStoreIsCreatedWithTheInstallationDefaults) {
     EXPECT_EQ(o.Reginfo.CSVSep, ",");
     EXPECT_EQ(RawValue("SizeType"), "GEN");
     const std::vector<std::string> order = {
-        "Decimals",     "ShowTips",     "QuickHelp",    "SizeType",     "FTSizeType",
-        "SBSizeType",   "TreeFilter",   "TreeSort",     "BigFileSize",  "BigFileUnit",
-        "OldFilesDType", "OldFilesTime", "OldFilesUnit", "ExPaths",     "ExFiles",
-        "SIcons",       "FontName",     "FontSize",     "CSVSep",       "ColWidths",
-        "VColWidths",   "AFColWidths",  "ColVisible",   "VColVisible",  "AFColVisible",
-        "HistoryPaths", "CustPaths",    "LVSort1",      "LVSort2",      "LVSort8",
-        "LVSort9",      "LVSortOrder1", "LVSortOrder2", "LVSortOrder8", "LVSortOrder9",
-        "VSort",        "VSortOrder",   "Theme",        "DefExpPath"};
+        "Decimals",      "ShowTips",     "QuickHelp",    "SizeType",     "FTSizeType",
+        "SBSizeType",    "TreeFilter",   "TreeSort",     "BigFileSize",  "BigFileUnit",
+        "OldFilesDType", "OldFilesTime", "OldFilesUnit", "ExPaths",      "ExFiles",
+        "SIcons",        "FontName",     "FontSize",     "CSVSep",       "ColWidths",
+        "VColWidths",    "AFColWidths",  "ColVisible",   "VColVisible",  "AFColVisible",
+        "HistoryPaths",  "CustPaths",    "LVSort1",      "LVSort2",      "LVSort8",
+        "LVSort9",       "LVSortOrder1", "LVSortOrder2", "LVSortOrder8", "LVSortOrder9",
+        "VSort",         "VSortOrder",   "Theme",        "DefExpPath"};
     EXPECT_EQ(KeysInFile(Store()), order);
 }
 
 TEST_F(OptionsTest, AwkwardValuesReadBackExactly) {
-    const char* values[] = {",", ";", " ", "a, b", "x;y;", "/a|b/|/c/|", "\"quoted\"", "'single'",
-                            "  lead", "trail  ", "back\\slash\\", "tab\there", "line\nbreak",
-                            "@at", "@@x", "key=value", "#hash", "[section]", "%25 percent",
-                            "Gr\xC3\xB6\xC3\x9F" "e", "\x01" "abc", "\x1f" "F", ""};
+    const char* values[] = {",",
+                            ";",
+                            " ",
+                            "a, b",
+                            "x;y;",
+                            "/a|b/|/c/|",
+                            "\"quoted\"",
+                            "'single'",
+                            "  lead",
+                            "trail  ",
+                            "back\\slash\\",
+                            "tab\there",
+                            "line\nbreak",
+                            "@at",
+                            "@@x",
+                            "key=value",
+                            "#hash",
+                            "[section]",
+                            "%25 percent",
+                            "Gr\xC3\xB6\xC3\x9F"
+                            "e",
+                            "\x01"
+                            "abc",
+                            "\x1f"
+                            "F",
+                            ""};
     for (const char* value : values) {
         TOptions o = DefaultOptions();
         o.Reginfo.DefExpPath = value;
@@ -95,10 +118,18 @@ TEST_F(OptionsTest, AwkwardValuesReadBackExactly) {
 }
 
 TEST_F(OptionsTest, ReadingRulesAndDefaults) {
-    WriteStore({{"Decimals", "  "}, {"ShowTips", ""}, {"CSVSep", " "}, {"FontName", " "},
-                {"FontSize", ""}, {"ExPaths", "  /a/|  "}, {"SIcons", " 1 "},
-                {"HistoryPaths", "/home/;/srv/data/"}, {"CustPaths", ""}, {"Theme", ""},
-                {"TreeFilter", " 3 "}, {"ColWidths", " 10, 20 "}});
+    WriteStore({{"Decimals", "  "},
+                {"ShowTips", ""},
+                {"CSVSep", " "},
+                {"FontName", " "},
+                {"FontSize", ""},
+                {"ExPaths", "  /a/|  "},
+                {"SIcons", " 1 "},
+                {"HistoryPaths", "/home/;/srv/data/"},
+                {"CustPaths", ""},
+                {"Theme", ""},
+                {"TreeFilter", " 3 "},
+                {"ColWidths", " 10, 20 "}});
     TOptions o = Load();
     EXPECT_EQ(o.Reginfo.Decimals, "2");
     EXPECT_EQ(o.Reginfo.ShowTips, "1");
@@ -116,7 +147,7 @@ TEST_F(OptionsTest, ReadingRulesAndDefaults) {
 
     SaveSettings(o, Folder());
     EXPECT_EQ(RawValue("HistoryPaths"), "/home/;/srv/data/;");  // normalised
-    SaveSettings(o, Folder());  // saving twice keeps the history
+    SaveSettings(o, Folder());                                  // saving twice keeps the history
     EXPECT_EQ(RawValue("HistoryPaths"), "/home/;/srv/data/;");
 
     WriteStore({{"CSVSep", ""}});
@@ -128,19 +159,45 @@ TEST_F(OptionsTest, LoadThenSaveWritesBackEveryValue) {
     tree.Folder("config/Folioscope");
     {
         QSettings store(QString::fromStdString(Store()), QSettings::IniFormat);
-        const std::pair<const char*, const char*> values[] = {
-            {"Decimals", "3"}, {"ShowTips", "0"}, {"QuickHelp", "0"}, {"SizeType", "KB"},
-            {"FTSizeType", "GB"}, {"SBSizeType", "B"}, {"TreeFilter", "4"}, {"TreeSort", "2"},
-            {"BigFileSize", "7"}, {"BigFileUnit", "GB"}, {"OldFilesDType", "Accessed"},
-            {"OldFilesTime", "30"}, {"OldFilesUnit", "Days"}, {"ExPaths", "/proc/|/a b/|"},
-            {"ExFiles", "*.o|core|"}, {"SIcons", "1"}, {"FontName", "Verdana"},
-            {"FontSize", "11"}, {"CSVSep", ";"}, {"ColWidths", "1,2,3"},
-            {"VColWidths", "4,5"}, {"AFColWidths", "6"}, {"ColVisible", "1,0,1"},
-            {"VColVisible", "0,1"}, {"AFColVisible", "1"}, {"HistoryPaths", "/x/;/y z/;"},
-            {"CustPaths", "/c/;"}, {"LVSort1", "1"}, {"LVSort2", "2"}, {"LVSort8", "3"},
-            {"LVSort9", "4"}, {"LVSortOrder1", "1"}, {"LVSortOrder2", "0"},
-            {"LVSortOrder8", "1"}, {"LVSortOrder9", "-1"}, {"VSort", "9"},
-            {"VSortOrder", "1"}, {"Theme", "3"}, {"DefExpPath", "/exports/"}};
+        const std::pair<const char*, const char*> values[] = {{"Decimals", "3"},
+                                                              {"ShowTips", "0"},
+                                                              {"QuickHelp", "0"},
+                                                              {"SizeType", "KB"},
+                                                              {"FTSizeType", "GB"},
+                                                              {"SBSizeType", "B"},
+                                                              {"TreeFilter", "4"},
+                                                              {"TreeSort", "2"},
+                                                              {"BigFileSize", "7"},
+                                                              {"BigFileUnit", "GB"},
+                                                              {"OldFilesDType", "Accessed"},
+                                                              {"OldFilesTime", "30"},
+                                                              {"OldFilesUnit", "Days"},
+                                                              {"ExPaths", "/proc/|/a b/|"},
+                                                              {"ExFiles", "*.o|core|"},
+                                                              {"SIcons", "1"},
+                                                              {"FontName", "Verdana"},
+                                                              {"FontSize", "11"},
+                                                              {"CSVSep", ";"},
+                                                              {"ColWidths", "1,2,3"},
+                                                              {"VColWidths", "4,5"},
+                                                              {"AFColWidths", "6"},
+                                                              {"ColVisible", "1,0,1"},
+                                                              {"VColVisible", "0,1"},
+                                                              {"AFColVisible", "1"},
+                                                              {"HistoryPaths", "/x/;/y z/;"},
+                                                              {"CustPaths", "/c/;"},
+                                                              {"LVSort1", "1"},
+                                                              {"LVSort2", "2"},
+                                                              {"LVSort8", "3"},
+                                                              {"LVSort9", "4"},
+                                                              {"LVSortOrder1", "1"},
+                                                              {"LVSortOrder2", "0"},
+                                                              {"LVSortOrder8", "1"},
+                                                              {"LVSortOrder9", "-1"},
+                                                              {"VSort", "9"},
+                                                              {"VSortOrder", "1"},
+                                                              {"Theme", "3"},
+                                                              {"DefExpPath", "/exports/"}};
         for (const auto& [key, value] : values) store.setValue(key, QString::fromUtf8(value));
         store.sync();
         ASSERT_EQ(store.status(), QSettings::NoError);

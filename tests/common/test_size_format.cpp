@@ -58,11 +58,11 @@ TEST(FormatFloat, Pictures) {
         {"#######.00 %", 0.5, ".50 %"},  // no required integer digit
         {"#######.00 %", 42.004, "42.00 %"},
         {"######0.00 %", 0, "0.00 %"},
-        {"0.00", 9.995, "10.00"},      // carry into a new digit
-        {"0.00", -0.004, "0.00"},      // rounds to zero: no minus sign
+        {"0.00", 9.995, "10.00"},  // carry into a new digit
+        {"0.00", -0.004, "0.00"},  // rounds to zero: no minus sign
         {"0.00", -0.005, "-0.01"},
         {"00000", 42, "00042"},
-        {"#0.##", 2.5, "2.5"},         // optional decimals drop trailing zeros
+        {"#0.##", 2.5, "2.5"},  // optional decimals drop trailing zeros
         {"#0.0#", 2, "2.0"},
         {"Total: 0 files", 3, "Total: 3 files"},
         {"0 bytes", 1e15, "1000000000000000 bytes"},
@@ -93,7 +93,11 @@ TEST(PadText, Alignments) {
     EXPECT_EQ(PadText("abcdef", 3, "RIGHT"), "abcdef");  // never cut
     EXPECT_EQ(PadText("abc", 3, "CENTER"), "abc");
     EXPECT_EQ(PadText("abc", 8, "middle"), "");
-    EXPECT_EQ(PadText("Gr\xC3\xB6\xC3\x9F" "e", 7, "RIGHT"), "  Gr\xC3\xB6\xC3\x9F" "e");
+    EXPECT_EQ(PadText("Gr\xC3\xB6\xC3\x9F"
+                      "e",
+                      7, "RIGHT"),
+              "  Gr\xC3\xB6\xC3\x9F"
+              "e");
 }
 
 TEST(FormatSettings, FixedConventions) {

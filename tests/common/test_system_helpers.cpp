@@ -121,7 +121,8 @@ TEST(OpenCommandPrompt, StartsTheTerminalInTheFolder) {
     TempTree tree;
     const std::string folder = tree.Folder("work dir");
     const std::string marker = tree.Path("marker");
-    Executable(tree, "bin/xterm", "pwd > \"$FSCOPE_MARKER.part\" && mv \"$FSCOPE_MARKER.part\" \"$FSCOPE_MARKER\"");
+    Executable(tree, "bin/xterm",
+               "pwd > \"$FSCOPE_MARKER.part\" && mv \"$FSCOPE_MARKER.part\" \"$FSCOPE_MARKER\"");
     TEnv path("PATH", (tree.Path("bin") + ":/usr/bin:/bin").c_str());
     TEnv terminal("TERMINAL", nullptr);
     TEnv markerEnv("FSCOPE_MARKER", marker.c_str());

@@ -5,19 +5,16 @@
 
 #include <cstdlib>
 
+#include "common/FsChecks.h"
 #include "common/Trash.h"
 #include "platform/AtomicFile.h"
 #include "support/TempTree.h"
 
 using namespace fscope;
+using fscope::test::Exists;
 using fscope::test::TempTree;
 
 namespace {
-
-bool Exists(const std::string& path) {
-    struct stat st;
-    return ::lstat(path.c_str(), &st) == 0;
-}
 
 size_t EntryCount(const std::string& folder) {
     size_t n = 0;
@@ -100,10 +97,7 @@ TEST_F(TrashTest, DataHomeFromTheEnvironmentAndFailures) {
 }
 
 TEST_F(TrashTest, AnotherFileSystemUsesItsOwnTopTrash) {
-    struct stat shm, tmp;
-    if (::stat("/dev/shm", &shm) != 0 || ::stat(tree.Root().c_str(), &tmp) != 0 ||
-        shm.st_dev == tmp.st_dev)
-        GTEST_SKIP() << "no second file system";
+    if (!test::SecondFileSystemBeside(tree.Root())) GTEST_SKIP() << "no second file system";
     const std::string topTrash = "/dev/shm/.Trash-" + std::to_string(::getuid());
     const bool hadTrash = Exists(topTrash);
     char folder[] = "/dev/shm/fscope-trash-XXXXXX";

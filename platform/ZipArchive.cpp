@@ -245,6 +245,7 @@ TZipWriter::TZipWriter(int fd, std::string label) : fd_(fd), label_(std::move(la
         delete state;
         throw EZipError("Cannot create archive \"" + label_ + "\": " + ZipErrorText(&error));
     }
+    zip_error_fini(&error);
     // The state lives as long as the archive; it is tiny and freed with the writer.
     stateHolder_.reset(state, [](void* p) {
         auto* s = static_cast<std::pair<int, zip_error_t>*>(p);

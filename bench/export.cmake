@@ -1,0 +1,2 @@
+add_executable(fscope_bench_export ${CMAKE_CURRENT_LIST_DIR}/bench_export.cpp)
+target_link_libraries(fscope_bench_export PRIVATE fscope_export)

@@ -150,7 +150,7 @@ bool NameMatchesMask(std::string_view name, std::string_view mask) {
 TMaskList::TMaskList(const std::vector<std::string>& masks) {
     entries_.reserve(masks.size());
     for (const std::string& m : masks) {
-        Entry e{m, {}, 0};
+        Entry e{m, {}};
         try {
             e.mask.emplace_back(m);
         } catch (const EMaskError&) {

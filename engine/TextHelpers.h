@@ -68,7 +68,6 @@ private:
     struct Entry {
         std::string text;
         std::vector<TFileMask> mask;  // empty when the mask is malformed
-        int errorPos = 0;
     };
     std::vector<Entry> entries_;
 };

@@ -3,6 +3,7 @@
 // state of a list (column and direction).
 
 #include <algorithm>
+#include <compare>
 #include <cmath>
 #include <cstdint>
 #include <string_view>
@@ -26,6 +27,26 @@ inline int CompareUpper(std::string_view a, std::string_view b) {
         if (x != y) return x < y ? -1 : 1;
     }
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+// The first sixteen bytes of a name, ASCII letters upper-cased, as two big-endian numbers
+// (short names padded with 0): ordering by it agrees with CompareUpper for names without NUL
+// bytes, so a sort compares whole names only when the keys tie.
+struct TNameKey {
+    uint64_t hi = 0, lo = 0;
+    auto operator<=>(const TNameKey&) const = default;
+};
+inline TNameKey UpperNameKey(std::string_view name) {
+    auto part = [&](size_t from) {
+        uint64_t key = 0;
+        for (size_t i = from; i < from + 8; ++i) {
+            unsigned char c = i < name.size() ? static_cast<unsigned char>(name[i]) : 0;
+            if (c >= 'a' && c <= 'z') c -= 32;
+            key = (key << 8) | c;
+        }
+        return key;
+    };
+    return {part(0), part(8)};
 }
 
 template <class Number>

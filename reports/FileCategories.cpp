@@ -97,32 +97,50 @@ TTypeMatcher::TTypeMatcher(std::string_view maskText) {
     others_ = TMaskList(others);
 }
 
+namespace {
+// The file's extension upper-cased ("" when it has none).
+std::string UpperExtOf(const TFoldInfo& file) { return UpperAscii(ExtOfName(file.FName.view())); }
+}  // namespace
+
+bool TTypeMatcher::OtherMasksMatch(std::string_view name) const {
+    return !others_.Empty() && others_.MatchesLenient(name);
+}
+
 bool TTypeMatcher::Matches(const TFoldInfo& file) const {
     if (!extensions_.empty()) {
-        const std::string_view ext = ExtOfName(file.FName.view());
-        if (!ext.empty() && ext.size() <= 32) {
-            char buf[32];
-            for (size_t i = 0; i < ext.size(); ++i) {
-                const char c = ext[i];
-                buf[i] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
-            }
-            if (extensions_.contains(std::string(buf, ext.size()))) return true;
-        } else if (!ext.empty() && extensions_.contains(UpperAscii(ext))) {
-            return true;
-        }
+        const std::string ext = UpperExtOf(file);
+        if (!ext.empty() && extensions_.contains(ext)) return true;
     }
-    return !others_.Empty() && others_.MatchesLenient(file.FName.view());
+    return OtherMasksMatch(file.FName.view());
 }
 
 TCustTypeMatchers::TCustTypeMatchers(const std::vector<TNamedMasks>& types) {
     types_.reserve(types.size());
-    for (const TNamedMasks& t : types) types_.emplace_back(t.name, TTypeMatcher(t.masks));
+    for (const TNamedMasks& t : types) {
+        const size_t index = types_.size();
+        types_.emplace_back(t.name, TTypeMatcher(t.masks));
+        const TTypeMatcher& matcher = types_.back().second;
+        for (const std::string& ext : matcher.Extensions()) firstByExt_.emplace(ext, index);
+    }
+    for (size_t i = 0; i < types_.size(); ++i)
+        if (types_[i].second.HasOtherMasks()) withOtherMasks_.push_back(i);
 }
 
 const std::string* TCustTypeMatchers::FirstMatch(const TFoldInfo& file) const {
-    for (const auto& [name, matcher] : types_)
-        if (matcher.Matches(file)) return &name;
-    return nullptr;
+    size_t first = types_.size();
+    if (!firstByExt_.empty()) {
+        const std::string ext = UpperExtOf(file);
+        if (!ext.empty()) {
+            auto it = firstByExt_.find(ext);
+            if (it != firstByExt_.end()) first = it->second;
+        }
+    }
+    // A type before that one may still match through its other masks.
+    for (size_t i : withOtherMasks_) {
+        if (i >= first) break;
+        if (types_[i].second.OtherMasksMatch(file.FName.view())) return &types_[i].first;
+    }
+    return first < types_.size() ? &types_[first].first : nullptr;
 }
 
 }  // namespace fscope

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -60,6 +61,10 @@ public:
     explicit TTypeMatcher(std::string_view maskText);
     bool Matches(const TFoldInfo& file) const;
     bool Empty() const { return extensions_.empty() && others_.Empty(); }
+    // The parts of Matches: the upper-cased extensions of the "*.ext" masks, and the others.
+    const std::unordered_set<std::string>& Extensions() const { return extensions_; }
+    bool OtherMasksMatch(std::string_view name) const;
+    bool HasOtherMasks() const { return !others_.Empty(); }
 
 private:
     std::unordered_set<std::string> extensions_;  // upper-cased, dot included
@@ -81,6 +86,9 @@ public:
 
 private:
     std::vector<std::pair<std::string, TTypeMatcher>> types_;
+    // Extension -> the first type whose "*.ext" masks hold it: one look-up per file.
+    std::unordered_map<std::string, size_t> firstByExt_;
+    std::vector<size_t> withOtherMasks_;  // types that also have other masks, in list order
 };
 
 }  // namespace fscope

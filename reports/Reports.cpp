@@ -11,21 +11,10 @@ namespace fscope {
 
 // ---- environment ------------------------------------------------------------------------
 
-namespace {
-
-std::optional<TOwnerRecord> SystemOwnerOf(const std::string& path) {
-    std::string domain, owner;
-    if (GetFileOwner(path, domain, owner)) return TOwnerRecord{owner, domain};
-    if (!owner.empty()) return TOwnerRecord{owner, ""};  // a uid without an account
-    return std::nullopt;
-}
-
-}  // namespace
-
 TReportEnvironment SystemReportEnvironment() {
     TReportEnvironment env;
     env.now = CurrentDateTime;
-    env.ownerOf = SystemOwnerOf;
+    env.newOwnerLookup = NewSystemOwnerLookup;
     env.internetCachePath = [] { return GetSpecialFolderPath(CSIDL_INTERNET_CACHE); };
     env.typeInfo = [](std::string_view ext) { return ShellTypeInfo(ext); };
     return env;
@@ -148,7 +137,7 @@ TReports::TReports(TOptions& options, const TCustTypeList& custTypes, TReportEnv
     : options_(options), custTypes_(custTypes), env_(std::move(env)) {
     const TReportEnvironment system = SystemReportEnvironment();
     if (!env_.now) env_.now = system.now;
-    if (!env_.ownerOf) env_.ownerOf = system.ownerOf;
+    if (!env_.newOwnerLookup) env_.newOwnerLookup = system.newOwnerLookup;
     if (!env_.internetCachePath) env_.internetCachePath = system.internetCachePath;
     if (!env_.typeInfo) env_.typeInfo = system.typeInfo;
     options_.AttrSort = 0;
@@ -431,10 +420,11 @@ void TReports::CollectOwner(const TReportScope& scope) {
     std::optional<TOwnerRecord> last;
     uint32_t lastId = 0;
     std::string path;
+    const TOwnerLookup ownerOf = env_.newOwnerLookup();
     ForEachFileWithPath(scope, [&](TFoldInfo* file, const std::string& folderPath) {
         path.assign(folderPath);
         path += file->FName.view();
-        if (std::optional<TOwnerRecord> found = env_.ownerOf(path)) {
+        if (std::optional<TOwnerRecord> found = ownerOf(path)) {
             if (!last || last->owner != found->owner || last->domain != found->domain) {
                 lastId = InternOwner(found->owner, found->domain);
                 last = std::move(found);

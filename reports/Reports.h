@@ -18,6 +18,7 @@
 #include "engine/SharedStrings.h"
 #include "platform/TypeNames.h"
 #include "reports/Compare.h"
+#include "reports/OwnerLookup.h"
 #include "reports/ReportRecords.h"
 #include "reports/ReportWalk.h"
 
@@ -47,17 +48,17 @@ public:
 struct TReportEnvironment {
     // The current local date-time (date ranges, old files).
     std::function<TDateTime()> now;
-    // The owner of the entry at a full path, never following a link: the account and domain,
-    // the uid text with an empty domain when the uid has no account, nullopt when the entry
-    // cannot be read (the file then keeps the owner it had).
-    std::function<std::optional<TOwnerRecord>(const std::string& path)> ownerOf;
+    // Makes the owner look-up of one owner-report walk (OwnerLookup.h); a file whose owner
+    // cannot be read keeps the owner it had.
+    std::function<TOwnerLookup()> newOwnerLookup;
     // The Internet cache folder ("" when none), read each time the custom types summary runs.
     std::function<std::string()> internetCachePath;
     // The type name and icon of an extension (dot included).
     std::function<TShellTypeInfo(std::string_view ext)> typeInfo;
 };
 
-// The real services: the local clock, GetFileOwner, GetSpecialFolderPath, ShellTypeInfo.
+// The real services: the local clock, the disk owner look-up, GetSpecialFolderPath and
+// ShellTypeInfo.
 TReportEnvironment SystemReportEnvironment();
 
 // Comparators by column; the result is negated for a descending state. A column without a key

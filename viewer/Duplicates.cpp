@@ -28,9 +28,19 @@ int CompareKeys(const TFoldInfo& a, const TFoldInfo& b, TDupKind kind) {
 }  // namespace
 
 std::vector<TFoldInfo*> FindDuplicates(std::vector<TFoldInfo*> files, TDupKind kind) {
-    std::stable_sort(files.begin(), files.end(), [kind](const TFoldInfo* a, const TFoldInfo* b) {
-        return CompareKeys(*a, *b, kind) < 0;
+    // Sort by a name prefix held beside each pointer: most comparisons never touch the names.
+    struct TKeyed {
+        TNameKey prefix;
+        TFoldInfo* file;
+    };
+    std::vector<TKeyed> keyed;
+    keyed.reserve(files.size());
+    for (TFoldInfo* f : files) keyed.push_back({UpperNameKey(f->FName.view()), f});
+    std::stable_sort(keyed.begin(), keyed.end(), [kind](const TKeyed& a, const TKeyed& b) {
+        if (a.prefix != b.prefix) return a.prefix < b.prefix;
+        return CompareKeys(*a.file, *b.file, kind) < 0;
     });
+    for (size_t i = 0; i < files.size(); ++i) files[i] = keyed[i].file;
     // Equal keys are now next to each other: keep every run of two or more.
     std::vector<TFoldInfo*> result;
     size_t runStart = 0;

@@ -76,12 +76,14 @@ protected:
             ++nowCalls;
             return EncodeDateTime(2023, 3, 15, 10, 0, 0);
         };
-        env.ownerOf = [this](const std::string& path) -> std::optional<TOwnerRecord> {
-            ++ownerCalls;
-            lookedUp.push_back(path);
-            auto it = owners.find(path);
-            if (it == owners.end()) return std::nullopt;
-            return it->second;
+        env.newOwnerLookup = [this]() -> TOwnerLookup {
+            return [this](const std::string& path) -> std::optional<TOwnerRecord> {
+                ++ownerCalls;
+                lookedUp.push_back(path);
+                auto it = owners.find(path);
+                if (it == owners.end()) return std::nullopt;
+                return it->second;
+            };
         };
         env.internetCachePath = [] { return std::string("/r/docs/sub"); };
         env.typeInfo = [](std::string_view ext) {

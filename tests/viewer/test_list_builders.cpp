@@ -57,7 +57,9 @@ protected:
         options.Reginfo.OldFilesUnit = "Months";
         custTypes = {{"Text", "*.txt *.LOG"}, {"Pictures", "*.JPG"}};
         env.now = [] { return kNow; };
-        env.ownerOf = [](const std::string&) { return std::nullopt; };  // keep stored owners
+        env.newOwnerLookup = [] {  // nothing readable: the stored owners stay
+            return TOwnerLookup([](const std::string&) { return std::optional<TOwnerRecord>(); });
+        };
         env.internetCachePath = [] { return std::string("/r/Data/sub"); };
         env.typeInfo = [](std::string_view) { return TShellTypeInfo{"T", 0}; };
         listEnv.now = env.now;

@@ -48,8 +48,7 @@ void Report(const char* what, TTiming t, size_t bytes) {
 
 int main(int argc, char** argv) {
     const size_t count = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 100000;
-    const std::string outDir =
-        argc > 2 ? argv[2] : std::filesystem::temp_directory_path().string();
+    const std::string outDir = argc > 2 ? argv[2] : std::filesystem::temp_directory_path().string();
 
     TFolioscope report;
     report.FRootPath = "/bench/data/";
@@ -59,8 +58,8 @@ int main(int argc, char** argv) {
     rows.reserve(count);
     const char* stems[] = {"report", "caf\xC3\xA9 menu", "a&b <draft>", "one,two"};
     for (size_t i = 0; i < count; ++i) {
-        TFoldInfo* f = report.NewFile(folder, std::string(stems[i % 4]) + std::to_string(i) +
-                                                  (i % 3 ? ".txt" : ".jpeg"));
+        TFoldInfo* f = report.NewFile(
+            folder, std::string(stems[i % 4]) + std::to_string(i) + (i % 3 ? ".txt" : ".jpeg"));
         f->FSize = static_cast<double>(i * 37 % 5000000);
         f->FAllocSize = (static_cast<int64_t>(f->FSize) / 4096 + 1) * 4096.0;
         f->FAttr = i % 2 ? 0x20 : 0x21;
@@ -113,9 +112,8 @@ int main(int argc, char** argv) {
     const struct {
         const char* name;
         EExportFormat format;
-    } formats[] = {{"html", EExportFormat::Html},
-                   {"csv", EExportFormat::Csv},
-                   {"xml", EExportFormat::Xml}};
+    } formats[] = {
+        {"html", EExportFormat::Html}, {"csv", EExportFormat::Csv}, {"xml", EExportFormat::Xml}};
     for (const auto& f : formats) {
         const std::string file = outDir + "/fscope_bench_export." + f.name;
         std::string doc;

@@ -33,8 +33,7 @@ constexpr std::array<TColumnSpec, kAllFoldersColumnCount> kColumns{{
     {"<Td width=\"80\" align=\"right\">Size</Td>", "<TD width=\"80\" align=\"right\">",
      "<TD width=\"80\" align=\"right\"><strong>", ETotal::Size, "Size", "Size"},
     {"<Td width=\"80\" align=\"right\">Size on Disk</Td>", "<TD width=\"80\" align=\"right\">",
-     "<TD width=\"80\" align=\"right\"><strong>", ETotal::AllocSize, "Size on Disk",
-     "SizeOnDisk"},
+     "<TD width=\"80\" align=\"right\"><strong>", ETotal::AllocSize, "Size on Disk", "SizeOnDisk"},
     {"<Td align=\"center\">Files</Td>", "<TD width=\"80\" align=\"center\">",
      "<TD width=\"80\" align=\"center\"><strong>", ETotal::Files, "Files", "NoOfFiles"},
     {"<Td align=\"center\">Folders</Td>", "<TD width=\"80\" align=\"center\">",
@@ -70,9 +69,7 @@ std::string CellText(Column column, const TAllFoldInfo& row, const TAllFoldersLi
 
 template <class Fn>
 void ForEachVisible(const TAllFoldersColumns& visible, Fn&& fn) {
-    for (size_t i = 0; i < kAllFoldersColumnCount; ++i) {
-        if (visible[i]) fn(static_cast<Column>(i), kColumns[i]);
-    }
+    ForEachVisibleColumn<Column>(visible, kColumns, fn);
 }
 
 std::vector<const TAllFoldInfo*> RowsOf(const TAllFoldersList& list) {

@@ -33,8 +33,8 @@ struct TAllFoldersList {
     std::function<void()> load;
     // AllFoldList as it stands, in the order the tab shows.
     std::function<std::vector<const TAllFoldInfo*>()> rows;
-    bool* done = nullptr;       // AllFoldDone: set while the rows are written, then cleared
-    double reportTotal = 0;     // the percent base (the File Explorer total)
+    bool* done = nullptr;        // AllFoldDone: set while the rows are written, then cleared
+    double reportTotal = 0;      // the percent base (the File Explorer total)
     TAllFoldersColumns visible;  // columns whose width is not 0
 };
 

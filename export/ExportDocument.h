@@ -2,6 +2,7 @@
 // Pieces shared by the export documents: line ends, the visible-column set, the item paths,
 // and saving a finished document.
 
+#include <array>
 #include <bitset>
 #include <functional>
 #include <span>
@@ -21,6 +22,16 @@ inline constexpr std::string_view kCrLf = "\r\n";
 // index order. Bit i stands for column i.
 template <size_t Count>
 using TVisibleColumns = std::bitset<Count>;
+
+// Calls fn(column, spec) for each visible column in index order; `Column` is the list's column
+// enumeration, `specs` its per-column table.
+template <class Column, size_t Count, class Spec, class Fn>
+void ForEachVisibleColumn(const TVisibleColumns<Count>& visible,
+                          const std::array<Spec, Count>& specs, Fn&& fn) {
+    for (size_t i = 0; i < Count; ++i) {
+        if (visible[i]) fn(static_cast<Column>(i), specs[i]);
+    }
+}
 
 template <size_t Count>
 TVisibleColumns<Count> VisibleColumnsFromWidths(std::span<const int> widths) {

@@ -12,8 +12,8 @@
 #include "export/AllFoldersExport.h"
 #include "export/ExportContext.h"
 #include "export/FolderListExport.h"
-#include "export/ReportKind.h"
 #include "export/ReportExport.h"
+#include "export/ReportKind.h"
 #include "export/ViewerExport.h"
 
 namespace fscope {

@@ -19,7 +19,7 @@ enum class ETotal { None, Size, AllocSize, Folders, Files };
 
 struct TColumnSpec {
     std::string_view htmlHeader;
-    std::string_view htmlCellOpen;  // the cell is closed by "</TD>"
+    std::string_view htmlCellOpen;   // the cell is closed by "</TD>"
     std::string_view htmlTotalOpen;  // "" for an empty total cell
     ETotal total;
     std::string_view csvHeader;
@@ -118,9 +118,7 @@ struct TTotals {
 
 template <class Fn>
 void ForEachVisible(const TExplorerColumns& visible, Fn&& fn) {
-    for (size_t i = 0; i < kExplorerColumnCount; ++i) {
-        if (visible[i]) fn(static_cast<Column>(i), kColumns[i]);
-    }
+    ForEachVisibleColumn<Column>(visible, kColumns, fn);
 }
 
 }  // namespace

@@ -54,58 +54,100 @@ constexpr std::string_view kPercentPicture = "########0.00 %";
 constexpr std::string_view kFileTypesCsvPercentPicture = "#######.00 %";
 
 constexpr std::array<TKindSpec, 7> kKinds{{
-    {EReportKind::FileTypes, "File Types Report for ", "File Types Report for ",
+    {EReportKind::FileTypes,
+     "File Types Report for ",
+     "File Types Report for ",
      "<tr bgcolor=\"#F5F2F7\" style=\"font-weight:bold;\"><TD>Type</TD><TD>Extension</TD>"
      "<TD>Percent</TD><TD>No of files</TD><TD align=\"right\">Size</TD><TD align=\"right\">"
      "Size on Disk</TD></TR>",
      Fields({F::Name, F::Second, F::Percent, F::Count, F::Size, F::AllocSize}),
      Fields({F::Name, F::Percent, F::Count, F::Size, F::AllocSize}),
-     {"Type", "Percent", "No. of files", "Size", "Size on Disk"}, kFileTypesCsvPercentPicture,
-     "FileTypes", "FileType", "Name"},
-    {EReportKind::Attribute, "File Attribute Report for ", "File Attribute Report for ",
+     {"Type", "Percent", "No. of files", "Size", "Size on Disk"},
+     kFileTypesCsvPercentPicture,
+     "FileTypes",
+     "FileType",
+     "Name"},
+    {EReportKind::Attribute,
+     "File Attribute Report for ",
+     "File Attribute Report for ",
      "<tr bgcolor=\"#F5F2F7\" style=\"font-weight:bold;\"><TD>Attributes</TD><TD>No of files"
      "</TD><TD align=\"right\">Size</TD><TD align=\"right\">Size on Disk</TD></TR>",
-     kNameCountSizes, kNameCountSizes, {"Attribute", "No. of files", "Size", "Size on Disk"},
-     kPercentPicture, "Attributes", "Attribute", "Name"},
-    {EReportKind::Size, "File Size Report for ", "File Size Report for ",
+     kNameCountSizes,
+     kNameCountSizes,
+     {"Attribute", "No. of files", "Size", "Size on Disk"},
+     kPercentPicture,
+     "Attributes",
+     "Attribute",
+     "Name"},
+    {EReportKind::Size,
+     "File Size Report for ",
+     "File Size Report for ",
      "<tr bgcolor=\"#F5F2F7\" style=\"font-weight:bold;\"><TD>Size Range</TD><TD>No of files"
      "</TD><TD>Percent</TD><TD align=\"right\">Size</TD><TD align=\"right\">Size on Disk</TD>"
      "</TR>",
      Fields({F::Name, F::Count, F::Percent, F::Size, F::AllocSize}),
      Fields({F::Name, F::Percent, F::Count, F::Size, F::AllocSize}),
-     {"Size", "Percent", "No. of files", "Size", "Size on Disk"}, kPercentPicture, "FSizes",
-     "FSize", "Name"},
-    {EReportKind::Date, "File Date Report for ", "File Datewise Report for ",
+     {"Size", "Percent", "No. of files", "Size", "Size on Disk"},
+     kPercentPicture,
+     "FSizes",
+     "FSize",
+     "Name"},
+    {EReportKind::Date,
+     "File Date Report for ",
+     "File Datewise Report for ",
      "<tr bgcolor=\"#F5F2F7\" style=\"font-weight:bold;\"><TD>DateRange</TD><TD>No of files"
      "</TD><TD align=\"right\">Size</TD><TD align=\"right\">Size on Disk</TD></TR>",
-     kNameCountSizes, kNameCountSizes, {"Date Range", "No. of files", "Size", "Size on Disk"},
-     kPercentPicture, "Dates", "Date", "Name"},
-    {EReportKind::Time, "File Time Report for ", "File Time Report for ",
+     kNameCountSizes,
+     kNameCountSizes,
+     {"Date Range", "No. of files", "Size", "Size on Disk"},
+     kPercentPicture,
+     "Dates",
+     "Date",
+     "Name"},
+    {EReportKind::Time,
+     "File Time Report for ",
+     "File Time Report for ",
      "<tr bgcolor=\"#F5F2F7\" style=\"font-weight:bold;\"><TD>Time Range</TD><TD>No of files"
      "</TD><TD align=\"right\">Size</TD><TD align=\"right\">Size on Disk</TD></TR>",
-     kNameCountSizes, kNameCountSizes, {"Time Range", "No. of files", "Size", "Size on Disk"},
-     kPercentPicture, "Times", "Time", "Name"},
-    {EReportKind::Owner, "Owner / User Report for ", "Owner/User Disk Report for ",
+     kNameCountSizes,
+     kNameCountSizes,
+     {"Time Range", "No. of files", "Size", "Size on Disk"},
+     kPercentPicture,
+     "Times",
+     "Time",
+     "Name"},
+    {EReportKind::Owner,
+     "Owner / User Report for ",
+     "Owner/User Disk Report for ",
      "<tr bgcolor=\"#F5F2F7\" style=\"font-weight:bold;\"><TD>Owner Name</TD><TD>Domain Name"
      "</TD><TD>No of files</TD><TD align=\"right\">Size</TD><TD align=\"right\">Size on Disk"
      "</TD></TR>",
      Fields({F::Name, F::Second, F::Count, F::Size, F::AllocSize}),
      Fields({F::Name, F::Second, F::Percent, F::Count, F::Size, F::AllocSize}),
-     {"Owner", "Domain", "Percent", "No. of files", "Size", "Size on Disk"}, kPercentPicture,
-     "Owners", "Owner", "Name"},
-    {EReportKind::Sp, "Custom Types Report for ", "Custom Types Report for ",
+     {"Owner", "Domain", "Percent", "No. of files", "Size", "Size on Disk"},
+     kPercentPicture,
+     "Owners",
+     "Owner",
+     "Name"},
+    {EReportKind::Sp,
+     "Custom Types Report for ",
+     "Custom Types Report for ",
      "<tr bgcolor=\"#F5F2F7\" style=\"font-weight:bold;\"><TD>Type</TD><TD>No of files</TD>"
      "<TD align=\"right\">Size</TD><TD align=\"right\">Size on Disk</TD></TR>",
-     kNameCountSizes, kNameCountSizes, {"Type", "No. of files", "Size", "Size on Disk"},
-     kPercentPicture, "Spl", "Spe", "Type"},
+     kNameCountSizes,
+     kNameCountSizes,
+     {"Type", "No. of files", "Size", "Size on Disk"},
+     kPercentPicture,
+     "Spl",
+     "Spe",
+     "Type"},
 }};
 
 const TKindSpec& SpecOf(EReportKind kind) {
     for (const TKindSpec& spec : kKinds) {
         if (spec.kind == kind) return spec;
     }
-    throw std::invalid_argument("not a summary report kind: " +
-                                std::string(ReportKindText(kind)));
+    throw std::invalid_argument("not a summary report kind: " + std::string(ReportKindText(kind)));
 }
 
 std::string FieldText(EField field, const TSummaryRow& row, const TSummaryReport& report,
@@ -165,8 +207,7 @@ std::string ExportReportHtml(EReportKind kind, TSummaryReport& report,
         spec.htmlFields.ForEach([&](EField field, size_t) {
             const bool size = field == EField::Size || field == EField::AllocSize;
             doc += size ? "<TD align=\"right\">" : "<TD>";
-            AppendMarkupText(doc, FieldText(field, row, report, context.settings,
-                                            kPercentPicture));
+            AppendMarkupText(doc, FieldText(field, row, report, context.settings, kPercentPicture));
             doc += "</TD>";
         });
         doc += "</TR>\r\n";
@@ -200,9 +241,9 @@ std::string ExportReportCsv(EReportKind kind, TSummaryReport& report,
     for (const TSummaryRow& row : rows) {
         spec.csvFields.ForEach([&](EField field, size_t i) {
             if (i > 0) doc += separator;
-            AppendCsvField(
-                doc, FieldText(field, row, report, context.settings, spec.csvPercentPicture),
-                separator);
+            AppendCsvField(doc,
+                           FieldText(field, row, report, context.settings, spec.csvPercentPicture),
+                           separator);
         });
         doc += kCrLf;
         context.RowWritten(++written);

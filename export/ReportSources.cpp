@@ -31,8 +31,7 @@ TReportKind ReportsKindOf(EReportKind kind) {
 
 }  // namespace
 
-TSummaryReport SummaryReportOf(TReports& reports, EReportKind kind, int basis,
-                               double reportTotal) {
+TSummaryReport SummaryReportOf(TReports& reports, EReportKind kind, int basis, double reportTotal) {
     TSummaryReport report;
     report.done = &reports.DoneFlag(ReportsKindOf(kind));
     report.reportTotal = reportTotal;

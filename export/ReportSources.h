@@ -11,8 +11,7 @@ namespace fscope {
 
 // `kind` one of FileTypes ... Sp; `basis` the checked radio button of the date and hour tabs
 // (0 created, 1 modified, 2 accessed). `reports` must outlive the returned value.
-TSummaryReport SummaryReportOf(TReports& reports, EReportKind kind, int basis,
-                               double reportTotal);
+TSummaryReport SummaryReportOf(TReports& reports, EReportKind kind, int basis, double reportTotal);
 
 // `listKind` the checked radio button of the all-folders tab (0 all, 1 empty, 2 non-empty).
 TAllFoldersList AllFoldersListOf(TReports& reports, int listKind, double reportTotal,

@@ -30,20 +30,16 @@ constexpr std::array<TColumnSpec, kViewerColumnCount> kColumns{{
      "Size"},
     {"Size on Disk", "<TD width=\"80\" align=\"right\">Size on Disk</TD>",
      "<TD width=\"80\" align=\"right\">", "SizeOnDisk"},
-    {"Last Modified", "<TD width=\"100\">Last Modified</TD>", "<TD width=\"100\">",
-     "ModifiedDate"},
+    {"Last Modified", "<TD width=\"100\">Last Modified</TD>", "<TD width=\"100\">", "ModifiedDate"},
     {"Attributes", "<TD>Attributes</TD>", "<TD>", "Attributes"},
     {"Created Date", "<TD width=\"100\">Created Date</TD>", "<TD width=\"100\">", "CreatedDate"},
-    {"Last Accessed", "<TD width=\"100\">Last Accessed</TD>", "<TD width=\"100\">",
-     "LastAccessed"},
+    {"Last Accessed", "<TD width=\"100\">Last Accessed</TD>", "<TD width=\"100\">", "LastAccessed"},
     {"DOS Name", "<TD>DOS Name</TD>", "<TD>", "DOSName"},
 }};
 
 template <class Fn>
 void ForEachVisible(const TViewerColumns& visible, Fn&& fn) {
-    for (size_t i = 0; i < kViewerColumnCount; ++i) {
-        if (visible[i]) fn(static_cast<Column>(i), kColumns[i]);
-    }
+    ForEachVisibleColumn<Column>(visible, kColumns, fn);
 }
 
 std::string CellText(Column column, const TFoldInfo& node, const TViewerList& list,

@@ -106,8 +106,9 @@ void ExpectGolden(const std::string& name, const std::string& actual) {
            expected[offset] == actual[offset]) {
         ++offset;
     }
-    ADD_FAILURE() << name << " differs at " << PositionOf(expected, offset) << "\n  expected: "
-                  << Excerpt(expected, offset) << "\n  actual:   " << Excerpt(actual, offset)
+    ADD_FAILURE() << name << " differs at " << PositionOf(expected, offset)
+                  << "\n  expected: " << Excerpt(expected, offset)
+                  << "\n  actual:   " << Excerpt(actual, offset)
                   << "\n  (actual document written to " << FSCOPE_EXPORT_ACTUAL_DIR << ")";
 }
 

@@ -26,7 +26,7 @@ struct TExportFixture {
     std::unique_ptr<TFolioscope> report;
     TFoldInfo* docs = nullptr;
     TFoldInfo* sub = nullptr;
-    TFoldInfo* tagFile = nullptr;     // "<b>x"
+    TFoldInfo* tagFile = nullptr;  // "<b>x"
     TFoldInfo* readme = nullptr;
     TFoldInfo* commaFile = nullptr;   // "a,b \"q\".txt"
     TFoldInfo* accentFile = nullptr;  // "café\x01.dat"

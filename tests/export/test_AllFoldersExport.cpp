@@ -67,9 +67,8 @@ TEST_F(AllFoldersExportTest, CsvAndXmlLoadTheListAndEveryWriterHoldsAllFoldDone)
     const struct {
         Writer writer;
         bool loads;
-    } writers[] = {{ExportAllFoldersHtml, false},
-                   {ExportAllFoldersCsv, true},
-                   {ExportAllFoldersXml, true}};
+    } writers[] = {
+        {ExportAllFoldersHtml, false}, {ExportAllFoldersCsv, true}, {ExportAllFoldersXml, true}};
     for (const auto& w : writers) {
         bool done = false, doneWhileReading = false;
         int loads = 0;

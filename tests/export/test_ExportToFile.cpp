@@ -92,8 +92,8 @@ TEST(ExportToFile, DispatchesByKindAndFormat) {
     EXPECT_NE(owners.find("<Owners>\r\n<Owner><Name>Archive</Name><Domain></Domain>"),
               std::string::npos);
 
-    const std::string folders = ExportDocument(EReportKind::AllFileFold, EExportFormat::Html,
-                                               source);
+    const std::string folders =
+        ExportDocument(EReportKind::AllFileFold, EExportFormat::Html, source);
     EXPECT_NE(folders.find("All Folders and SubFolders Report for /data/"), std::string::npos);
 }
 
@@ -102,8 +102,7 @@ TEST(ExportToFile, WritesTheDocumentToTheFile) {
     TFakeSource source;
     const std::string file = dir.Path("explorer.html");
     ExportToFile(EReportKind::Files, EExportFormat::Html, file, source);
-    EXPECT_EQ(ReadWholeFile(file),
-              ExportDocument(EReportKind::Files, EExportFormat::Html, source));
+    EXPECT_EQ(ReadWholeFile(file), ExportDocument(EReportKind::Files, EExportFormat::Html, source));
 }
 
 TEST(ExportToFile, MissingFolderIsReportedAsAnError) {

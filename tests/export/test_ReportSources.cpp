@@ -19,7 +19,6 @@ protected:
     static TReportEnvironment Environment() {
         TReportEnvironment env;
         env.now = [] { return FixedNow(); };
-        env.ownerOf = [](const std::string&) { return std::optional<TOwnerRecord>(); };
         env.internetCachePath = [] { return std::string(); };
         env.typeInfo = [](std::string_view) { return TShellTypeInfo{}; };
         return env;

@@ -17,20 +17,20 @@ TEST(MarkupText, EscapesAndReferencesEveryUnsafeCharacter) {
         {"a<script>&b>", "a&lt;script&gt;&amp;b&gt;"},
         {"quote \" and '", "quote \" and '"},
         {"caf\xC3\xA9", "caf&#233;"},
-        {"\xE2\x82\xAC 1", "&#8364; 1"},                     // three-byte character
-        {"\xF0\x9F\x98\x80", "&#128512;"},                   // four-byte character
-        {"tab\tline\r\nend", "tab&#9;line&#13;&#10;end"},    // never breaks a document line
-        {"nul\x01\x1F", "nul&#65533;&#65533;"},              // controls XML forbids
+        {"\xE2\x82\xAC 1", "&#8364; 1"},                   // three-byte character
+        {"\xF0\x9F\x98\x80", "&#128512;"},                 // four-byte character
+        {"tab\tline\r\nend", "tab&#9;line&#13;&#10;end"},  // never breaks a document line
+        {"nul\x01\x1F", "nul&#65533;&#65533;"},            // controls XML forbids
         {std::string("a\0b", 3), "a&#65533;b"},
         {"\x7F", "&#127;"},
-        {"\xEF\xBF\xBE", "&#65533;"},                        // U+FFFE is not a character
-        {"bad\x80x", "bad&#65533;x"},                        // stray continuation byte
-        {"cut\xC3", "cut&#65533;"},                          // sequence cut at the end
-        {"cut\xC3x", "cut&#65533;x"},                        // sequence broken by ASCII
-        {"\xC0\xAF", "&#65533;&#65533;"},                    // overlong lead byte
-        {"\xE0\x80\xAF", "&#65533;"},                        // overlong three-byte form
-        {"\xED\xA0\x80", "&#65533;"},                        // surrogate
-        {"\xF4\x90\x80\x80", "&#65533;"},                    // beyond U+10FFFF
+        {"\xEF\xBF\xBE", "&#65533;"},      // U+FFFE is not a character
+        {"bad\x80x", "bad&#65533;x"},      // stray continuation byte
+        {"cut\xC3", "cut&#65533;"},        // sequence cut at the end
+        {"cut\xC3x", "cut&#65533;x"},      // sequence broken by ASCII
+        {"\xC0\xAF", "&#65533;&#65533;"},  // overlong lead byte
+        {"\xE0\x80\xAF", "&#65533;"},      // overlong three-byte form
+        {"\xED\xA0\x80", "&#65533;"},      // surrogate
+        {"\xF4\x90\x80\x80", "&#65533;"},  // beyond U+10FFFF
         {"\xFF", "&#65533;"},
     };
     for (const auto& c : cases) EXPECT_EQ(MarkupText(c.in), c.out) << c.in;

@@ -73,8 +73,7 @@ TEST_F(ViewerExportTest, SeveralSelectedRowsLimitEveryFormat) {
 
 TEST_F(ViewerExportTest, PathCopyListsSelectedFullPaths) {
     selected = {0, 2};
-    EXPECT_EQ(ViewerPathsText(List({})),
-              "/data/a,b \"q\".txt\r\n/data/Docs & <Notes>/<b>x\r\n");
+    EXPECT_EQ(ViewerPathsText(List({})), "/data/a,b \"q\".txt\r\n/data/Docs & <Notes>/<b>x\r\n");
     selected.clear();
     EXPECT_EQ(ViewerPathsText(List({})), std::nullopt);  // nothing selected: clipboard left alone
     rows.clear();

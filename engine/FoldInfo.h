@@ -10,6 +10,7 @@
 
 #include "engine/NodeArena.h"
 #include "engine/SharedStrings.h"
+#include "platform/DirEntry.h"
 #include "platform/FileTime.h"
 
 namespace fscope {
@@ -59,6 +60,9 @@ public:
     int32_t FFolderCount = 0;  // folder: 0, or folders in the subtree once computed
     uint32_t FTypeId = 0;      // type name + icon index, see TypeTable()
     uint32_t FOwnerId = 0;     // owner + domain, see OwnerTable(); 0 = not determined
+    // The owner's user id as the scan saw it, so owner reports need not touch the disk;
+    // kUnknownUid for nodes read from a saved report.
+    uint32_t FUid = kUnknownUid;
 
     bool IsFolder() const { return FItems != nullptr; }
     const std::string& FTypeName() const { return TypeTable().Get(FTypeId).typeName; }

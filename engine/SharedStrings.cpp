@@ -29,7 +29,11 @@ template class TInternTable<TTypeRecord>;
 template class TInternTable<TOwnerRecord>;
 
 TInternTable<TTypeRecord>& TypeTable() {
-    static auto* t = new TInternTable<TTypeRecord>;
+    static auto* t = [] {
+        auto* table = new TInternTable<TTypeRecord>;
+        table->Intern({}, std::string(1, '\0'));  // id 0: no type given yet ("", icon 0)
+        return table;
+    }();
     return *t;
 }
 

@@ -79,6 +79,7 @@ void TTreeWalk::AddFile(Task& t, Worker& w, const TDirEntry& e, TFoldInfo* paren
     node->FSize = size;
     node->FAllocSize = alloc;
     node->FAttr = e.attr;
+    node->FUid = e.uid;
     node->FAccessed = FileTimeToDateTime(e.accessed.seconds, e.accessed.nanoseconds);
     node->FModified = FileTimeToDateTime(e.modified.seconds, e.modified.nanoseconds);
     node->FCreated = FileTimeToDateTime(e.created.seconds, e.created.nanoseconds);
@@ -165,6 +166,7 @@ void TTreeWalk::RunTask(Task& task, Worker& w, bool onCaller) {
         TFoldInfo* node = NewNode(w, f.parent, e.name, true);
         node->FTypeId = folderType_;
         node->FAttr = e.attr;
+        node->FUid = e.uid;
         node->FAccessed = FileTimeToDateTime(e.accessed.seconds, e.accessed.nanoseconds);
         node->FModified = FileTimeToDateTime(e.modified.seconds, e.modified.nanoseconds);
         node->FCreated = FileTimeToDateTime(e.created.seconds, e.created.nanoseconds);

@@ -53,6 +53,7 @@ void TFolioscope::RefreshItems(TFoldList& list) {
                 node->FSize = static_cast<double>(e.size);
                 node->FAllocSize = AllocSizeOf(node->FSize);
                 node->FAttr = e.attr;
+                node->FUid = e.uid;
                 node->FAccessed = FileTimeToDateTime(e.accessed.seconds, e.accessed.nanoseconds);
                 node->FModified = FileTimeToDateTime(e.modified.seconds, e.modified.nanoseconds);
                 node->FCreated = FileTimeToDateTime(e.created.seconds, e.created.nanoseconds);

@@ -25,6 +25,9 @@ enum : uint32_t {
     kAttrEncrypted = 0x4000,
 };
 
+// The owner id of an entry whose owner is not known (loaded reports, fake sources).
+inline constexpr uint32_t kUnknownUid = 0xFFFFFFFFu;
+
 struct TFileTime {
     int64_t seconds = 0;  // UTC, since 1970
     uint32_t nanoseconds = 0;
@@ -34,6 +37,7 @@ struct TDirEntry {
     std::string_view name;  // valid until the reader's next call
     uint32_t attr = 0;
     uint64_t size = 0;  // 0 for directories; a link's own length
+    uint32_t uid = kUnknownUid;  // the owner's user id
     TFileTime accessed, modified, created;
     bool IsDirectory() const { return (attr & kAttrDirectory) != 0; }
 };

@@ -26,7 +26,7 @@ namespace {
 // through the child's "..", so any depth stays under the open-file limit.
 constexpr int kKeepOpenDepth = 200;
 
-constexpr unsigned kStatxMask = STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_BLOCKS |
+constexpr unsigned kStatxMask = STATX_TYPE | STATX_MODE | STATX_UID | STATX_SIZE | STATX_BLOCKS |
                                 STATX_ATIME | STATX_MTIME | STATX_CTIME | STATX_BTIME;
 
 struct LinuxDirent64 {
@@ -86,6 +86,7 @@ void FillEntry(std::string_view name, const struct statx& st, TDirEntry& e) {
     e.name = name;
     e.attr = AttributesOf(name, st);
     e.size = e.IsDirectory() ? 0 : st.stx_size;
+    e.uid = (st.stx_mask & STATX_UID) ? st.stx_uid : kUnknownUid;
     e.accessed = {st.stx_atime.tv_sec, st.stx_atime.tv_nsec};
     e.modified = {st.stx_mtime.tv_sec, st.stx_mtime.tv_nsec};
     e.created = (st.stx_mask & STATX_BTIME) ? TFileTime{st.stx_btime.tv_sec, st.stx_btime.tv_nsec}

@@ -59,6 +59,7 @@ TEST(Scan, RecordsTreeCountsTypesAndTimes) {
     t.File(".profile", 3);
     t.Folder("empty");
     t.SetTimes("a.TXT", 1236556740);
+    ASSERT_EQ(lchown(t.Path("a.TXT").c_str(), 4321, 4321), 0);
 
     TFolioscope r;
     r.Scan(t.Root());
@@ -97,7 +98,23 @@ TEST(Scan, RecordsTreeCountsTypesAndTimes) {
     EXPECT_EQ(a->FTypeName(), txt->FTypeName);
     EXPECT_EQ(a->FSize, 10);
     EXPECT_EQ(a->FModified, FileTimeToDateTime(1236556740, 0));
+    EXPECT_EQ(a->FUid, 4321u);  // owner reports read the snapshot, not the disk
     EXPECT_EQ(r.FindExt("")->FTypeName, "File");
+}
+
+TEST(Model, NodesBuiltByHandStartWithoutTypeOrOwner) {
+    TFolioscope r;
+    TFoldInfo* folder = r.NewFolder(nullptr, "f");
+    TFoldInfo* file = r.NewFile(folder, "x.txt");
+    EXPECT_EQ(file->FTypeName(), "");
+    EXPECT_EQ(file->FOwner(), "");
+    EXPECT_EQ(file->FUid, kUnknownUid);
+    EXPECT_EQ(file->FParent, folder);
+    EXPECT_EQ(r.FullPathOf(file), "f/x.txt");  // no root path set
+    r.Rename(file, "y.txt");
+    EXPECT_EQ(file->FName, "y.txt");
+    r.Unlink(file);
+    EXPECT_TRUE(folder->FItems->empty());
 }
 
 TEST(Scan, TypeTotalsFollowFirstMetOrder) {

@@ -1,8 +1,8 @@
 #include "dialogs/BrowseFolders.h"
 
 #include <QDialogButtonBox>
-#include <QLabel>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStyle>
@@ -60,8 +60,8 @@ void TfrmBrowse::FillTree() {
     tvwFolders_->clear();
     const QIcon rootIcon = style()->standardIcon(QStyle::SP_DriveHDIcon);
     QTreeWidgetItem* root = FolderTreeNodes::AddFolderNode(
-        *tvwFolders_, nullptr, QFile::decodeName(QByteArray::fromStdString(startPath_)),
-        startPath_, rootIcon);
+        *tvwFolders_, nullptr, QFile::decodeName(QByteArray::fromStdString(startPath_)), startPath_,
+        rootIcon);
     root->setExpanded(true);  // filled on expansion
     tvwFolders_->setCurrentItem(root);
 }

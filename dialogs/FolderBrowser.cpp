@@ -83,8 +83,7 @@ bool AcceptScanPath(std::vector<std::string>& history, const std::string& path) 
 TfrmFoldBrow::TfrmFoldBrow(std::vector<std::string>& history, QWidget* parent)
     : TfrmFoldBrow(history, DiskEntrySource(), parent) {}
 
-TfrmFoldBrow::TfrmFoldBrow(std::vector<std::string>& history, IEntrySource& source,
-                           QWidget* parent)
+TfrmFoldBrow::TfrmFoldBrow(std::vector<std::string>& history, IEntrySource& source, QWidget* parent)
     : QDialog(parent),
       history_(history),
       source_(source),

@@ -87,14 +87,13 @@ void FillNode(QTreeWidget& tree, QTreeWidgetItem* node, const QIcon& folderIcon,
 }
 
 void FillOnExpand(QTreeWidget& tree, IEntrySource& source) {
-    QObject::connect(&tree, &QTreeWidget::itemExpanded, &tree,
-                     [&tree, &source](QTreeWidgetItem* node) {
-                         if (!HoldsPlaceholder(node)) return;
-                         QApplication::setOverrideCursor(Qt::WaitCursor);
-                         FillNode(tree, node, tree.style()->standardIcon(QStyle::SP_DirIcon),
-                                  source);
-                         QApplication::restoreOverrideCursor();
-                     });
+    QObject::connect(
+        &tree, &QTreeWidget::itemExpanded, &tree, [&tree, &source](QTreeWidgetItem* node) {
+            if (!HoldsPlaceholder(node)) return;
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            FillNode(tree, node, tree.style()->standardIcon(QStyle::SP_DirIcon), source);
+            QApplication::restoreOverrideCursor();
+        });
 }
 
 QTreeWidgetItem* AddComputerNode(QTreeWidget& tree) {
@@ -108,8 +107,7 @@ QTreeWidgetItem* AddComputerNode(QTreeWidget& tree) {
     if (!home.empty() && home != "/")
         AddFolderNode(tree, computer, QObject::tr("Home"), WithTrailingDelim(home),
                       style->standardIcon(QStyle::SP_DirHomeIcon));
-    AddFolderNode(tree, computer, QObject::tr("File System"), std::string(1, PathDelim),
-                  driveIcon);
+    AddFolderNode(tree, computer, QObject::tr("File System"), std::string(1, PathDelim), driveIcon);
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         if (!volume.isValid() || !volume.isReady() || volume.isRoot() ||
             !volume.device().startsWith("/dev/"))

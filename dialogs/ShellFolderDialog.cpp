@@ -43,10 +43,9 @@ TfrmShBrowse::TfrmShBrowse(const TShBrowse& request, IEntrySource& source, QWidg
     resize(380, 440);
 
     FolderTreeNodes::FillOnExpand(*tvwFolders_, source_);
-    connect(tvwFolders_, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* current) {
-                btnOK_->setEnabled(!FolderTreeNodes::PathOf(current).empty());
-            });
+    connect(tvwFolders_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
+        btnOK_->setEnabled(!FolderTreeNodes::PathOf(current).empty());
+    });
     connect(btnOK_, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnCancel_, &QPushButton::clicked, this, &QDialog::reject);
     FolderTreeNodes::AddComputerNode(*tvwFolders_);
@@ -61,7 +60,8 @@ void TfrmShBrowse::showEvent(QShowEvent* event) {
 }
 
 std::string TfrmShBrowse::SelectedFolder() const {
-    return FolderTreeNodes::WithoutTrailingDelim(FolderTreeNodes::PathOf(tvwFolders_->currentItem()));
+    return FolderTreeNodes::WithoutTrailingDelim(
+        FolderTreeNodes::PathOf(tvwFolders_->currentItem()));
 }
 
 }  // namespace fscope

@@ -26,7 +26,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-
     IEntrySource& source_;
     std::string initialFolder_;
     QLabel* lblTitle_;

@@ -32,9 +32,9 @@ TfrmAbout::TfrmAbout(QWidget* parent)
     buttons->addWidget(btnOK);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 18, 18, 12);
-    layout->addWidget(MakeProductHeader(this, tr("Folioscope Pro"), 19,
-                                        {tr("Hard Disk Space Usage Analyzer and Manager"),
-                                         tr("Version 3.4")}));
+    layout->addWidget(
+        MakeProductHeader(this, tr("Folioscope Pro"), 19,
+                          {tr("Hard Disk Space Usage Analyzer and Manager"), tr("Version 3.4")}));
     layout->addStretch(1);
     layout->addWidget(bevel);
     layout->addLayout(buttons);

@@ -20,8 +20,7 @@ constexpr int kFolderWidth = 587;
 TfrmProg::TfrmProg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowMinMaxButtonsHint | Qt::WindowStaysOnTopHint),
-      Label1_(new QLabel(tr("Please wait while searching for files on your disk drive...."),
-                         this)),
+      Label1_(new QLabel(tr("Please wait while searching for files on your disk drive...."), this)),
       lblSearch_(new QLabel(this)),
       btnStop_(new QPushButton(tr("&Stop"), this)) {
     setObjectName("frmProg");

@@ -25,11 +25,16 @@ std::string PathBytes(const QString& path) { return QFile::encodeName(path).toSt
 
 QMessageBox::Icon BoxIcon(TMsgIcon icon) {
     switch (icon) {
-        case TMsgIcon::Information: return QMessageBox::Information;
-        case TMsgIcon::Warning: return QMessageBox::Warning;
-        case TMsgIcon::Error: return QMessageBox::Critical;
-        case TMsgIcon::Question: return QMessageBox::Question;
-        case TMsgIcon::None: break;
+        case TMsgIcon::Information:
+            return QMessageBox::Information;
+        case TMsgIcon::Warning:
+            return QMessageBox::Warning;
+        case TMsgIcon::Error:
+            return QMessageBox::Critical;
+        case TMsgIcon::Question:
+            return QMessageBox::Question;
+        case TMsgIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -56,13 +61,11 @@ TAnswer TQtPrompt::AskYesNo(const std::string& text, const std::string& caption)
     return TAnswer::Closed;
 }
 
-std::optional<std::string> TQtPrompt::InputBox(const std::string& caption,
-                                               const std::string& label,
+std::optional<std::string> TQtPrompt::InputBox(const std::string& caption, const std::string& label,
                                                const std::string& initial) {
     bool ok = false;
-    const QString answer =
-        QInputDialog::getText(owner_, Text(caption), Text(label), QLineEdit::Normal,
-                              Text(initial), &ok);
+    const QString answer = QInputDialog::getText(owner_, Text(caption), Text(label),
+                                                 QLineEdit::Normal, Text(initial), &ok);
     if (!ok) return std::nullopt;
     return answer.toStdString();
 }

@@ -17,13 +17,11 @@ public:
     explicit TQtPrompt(QWidget* owner = nullptr) : owner_(owner) {}
     void SetOwner(QWidget* owner) { owner_ = owner; }
 
-    void MessageBox(const std::string& text, const std::string& caption,
-                    TMsgIcon icon) override;
+    void MessageBox(const std::string& text, const std::string& caption, TMsgIcon icon) override;
     TAnswer AskYesNo(const std::string& text, const std::string& caption) override;
     std::optional<std::string> InputBox(const std::string& caption, const std::string& label,
                                         const std::string& initial) override;
-    std::optional<std::string> OpenFileDialog(const std::string& caption,
-                                              const std::string& folder,
+    std::optional<std::string> OpenFileDialog(const std::string& caption, const std::string& folder,
                                               const std::string& filter) override;
     std::optional<std::string> SaveFileDialog(const std::string& caption,
                                               const std::string& initial,

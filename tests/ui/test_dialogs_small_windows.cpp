@@ -14,7 +14,7 @@
 #include <QUrl>
 #include <QUrlQuery>
 
-#include "common/Options.h"
+#include "common/ScriptedPrompt.h"
 #include "common/ShellServices.h"
 #include "dialogs/ProductPages.h"
 #include "engine/Folioscope.h"
@@ -125,9 +125,15 @@ TEST_F(SmallWindows, GettingStartedEditsShowTipsAndOpensThePages) {
     Click(window, "btnTutorial");
     Click(window, "btnFAQ");
     Click(window, "btnTutorials");
-    EXPECT_EQ(shell.opened, (std::vector<std::string>{ProductPages::kVideoDemo,
-                                                      ProductPages::kFaq,
+    EXPECT_EQ(shell.opened, (std::vector<std::string>{ProductPages::kVideoDemo, ProductPages::kFaq,
                                                       ProductPages::kTutorials}));
+
+    // The user guide is not installed beside the test program: the user is told so.
+    TScriptedPrompt prompt;
+    TPromptScope scope(prompt);
+    Click(window, "btnManual");
+    EXPECT_EQ(prompt.Messages(), std::vector<std::string>{"The user guide is not installed."});
+    EXPECT_EQ(shell.opened.size(), 3u);
 
     QTest::keyClick(&window, Qt::Key_Escape);  // Esc presses "Let me Search"
     EXPECT_FALSE(window.isVisible());

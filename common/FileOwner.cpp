@@ -65,14 +65,12 @@ std::string HostDomainName() {
     return name;
 }
 
-bool GetFileOwner(const std::string& path, std::string& domain, std::string& owner) {
+bool OwnerOfUid(uid_t uid, std::string& domain, std::string& owner) {
     try {
-        struct stat st;
-        if (::lstat(path.c_str(), &st) != 0) return false;
-        const std::optional<std::string> name = OwnerCache().Lookup(st.st_uid);
+        const std::optional<std::string> name = OwnerCache().Lookup(uid);
         if (!name) {
             domain.clear();
-            owner = SidToText(st.st_uid);
+            owner = SidToText(uid);
             return false;
         }
         domain = HostDomainName();
@@ -81,6 +79,12 @@ bool GetFileOwner(const std::string& path, std::string& domain, std::string& own
     } catch (...) {  // out of memory: the owner stays unknown, the report goes on
         return false;
     }
+}
+
+bool GetFileOwner(const std::string& path, std::string& domain, std::string& owner) {
+    struct stat st;
+    if (::lstat(path.c_str(), &st) != 0) return false;
+    return OwnerOfUid(st.st_uid, domain, owner);
 }
 
 }  // namespace fscope

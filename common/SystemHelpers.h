@@ -16,6 +16,9 @@ namespace fscope {
 // asks the account database once per owner.
 bool GetFileOwner(const std::string& path, std::string& domain, std::string& owner);
 
+// The same for an owner id already known (a snapshot records it for every entry).
+bool OwnerOfUid(uid_t uid, std::string& domain, std::string& owner);
+
 // The text standing for an owner that has no account name: the uid in decimal.
 std::string SidToText(uid_t uid);
 

@@ -17,7 +17,8 @@ class TWalkOwnerLookup {
 public:
     ~TWalkOwnerLookup() { CloseFolder(); }
 
-    std::optional<TOwnerRecord> operator()(const std::string& path) {
+    std::optional<TOwnerRecord> operator()(const std::string& path, uint32_t uid) {
+        if (uid != kUnknownUid) return ByUid(uid);
         const size_t slash = path.rfind('/');
         if (slash == std::string::npos) return FromPath(path);
         const std::string_view folder(path.data(), slash + 1);
@@ -29,12 +30,20 @@ public:
         struct stat st;
         if (fd_ < 0 || ::fstatat(fd_, path.c_str() + slash + 1, &st, AT_SYMLINK_NOFOLLOW) != 0)
             return FromPath(path);  // the slow way decides (and says when it cannot be read)
-        auto it = byUid_.find(st.st_uid);
-        if (it == byUid_.end()) it = byUid_.emplace(st.st_uid, FromPath(path)).first;
-        return it->second;
+        return ByUid(st.st_uid);
     }
 
 private:
+    const std::optional<TOwnerRecord>& ByUid(uid_t uid) {
+        auto it = byUid_.find(uid);
+        if (it == byUid_.end()) {
+            std::string domain, owner;
+            OwnerOfUid(uid, domain, owner);
+            it = byUid_.emplace(uid, TOwnerRecord{owner, domain}).first;
+        }
+        return it->second;
+    }
+
     static std::optional<TOwnerRecord> FromPath(const std::string& path) {
         std::string domain, owner;
         if (GetFileOwner(path, domain, owner)) return TOwnerRecord{owner, domain};
@@ -55,7 +64,7 @@ private:
 
 TOwnerLookup NewSystemOwnerLookup() {
     auto lookup = std::make_shared<TWalkOwnerLookup>();
-    return [lookup](const std::string& path) { return (*lookup)(path); };
+    return [lookup](const std::string& path, uint32_t uid) { return (*lookup)(path, uid); };
 }
 
 }  // namespace fscope

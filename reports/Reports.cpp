@@ -424,7 +424,7 @@ void TReports::CollectOwner(const TReportScope& scope) {
     ForEachFileWithPath(scope, [&](TFoldInfo* file, const std::string& folderPath) {
         path.assign(folderPath);
         path += file->FName.view();
-        if (std::optional<TOwnerRecord> found = ownerOf(path)) {
+        if (std::optional<TOwnerRecord> found = ownerOf(path, file->FUid)) {
             if (!last || last->owner != found->owner || last->domain != found->domain) {
                 lastId = InternOwner(found->owner, found->domain);
                 last = std::move(found);

@@ -77,7 +77,7 @@ protected:
             return EncodeDateTime(2023, 3, 15, 10, 0, 0);
         };
         env.newOwnerLookup = [this]() -> TOwnerLookup {
-            return [this](const std::string& path) -> std::optional<TOwnerRecord> {
+            return [this](const std::string& path, uint32_t) -> std::optional<TOwnerRecord> {
                 ++ownerCalls;
                 lookedUp.push_back(path);
                 auto it = owners.find(path);

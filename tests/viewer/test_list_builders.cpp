@@ -58,7 +58,8 @@ protected:
         custTypes = {{"Text", "*.txt *.LOG"}, {"Pictures", "*.JPG"}};
         env.now = [] { return kNow; };
         env.newOwnerLookup = [] {  // nothing readable: the stored owners stay
-            return TOwnerLookup([](const std::string&) { return std::optional<TOwnerRecord>(); });
+            return TOwnerLookup(
+                [](const std::string&, uint32_t) { return std::optional<TOwnerRecord>(); });
         };
         env.internetCachePath = [] { return std::string("/r/Data/sub"); };
         env.typeInfo = [](std::string_view) { return TShellTypeInfo{"T", 0}; };

@@ -65,7 +65,8 @@ TMeasure Best(const std::string& cmd, int runs) {
 }
 
 void Print(const char* label, const TMeasure& m) {
-    if (m.wall < 0) std::printf("%-34s failed or not installed\n", label);
+    if (m.wall < 0)
+        std::printf("%-34s failed or not installed\n", label);
     else
         std::printf("%-34s %7.2f s wall  %7.2f s cpu  %8.1f MB peak\n", label, m.wall, m.cpu,
                     m.peakKb / 1024.0);
@@ -100,9 +101,11 @@ int main(int argc, char** argv) {
     Measure("du -s '" + root + "'");  // warm the cache
 
     const std::string archive = work + "/snap.mxf";
-    const TMeasure cmd = Best(std::string(FSCOPECMD_PATH) + " /S '" + root + "' '" + archive + "'", runs);
+    const TMeasure cmd =
+        Best(std::string(FSCOPECMD_PATH) + " /S '" + root + "' '" + archive + "'", runs);
     const TMeasure gduOut = Best("gdu -n -p -o '" + work + "/gdu.json' '" + root + "'", runs);
-    const TMeasure ncdu = Best("ncdu -0 -x -o- '" + root + "' | gzip -1 > '" + work + "/ncdu.gz'", runs);
+    const TMeasure ncdu =
+        Best("ncdu -0 -x -o- '" + root + "' | gzip -1 > '" + work + "/ncdu.gz'", runs);
     const TMeasure gduIn = Best("gdu -n -p -f '" + work + "/gdu.json'", runs);
 
     // In-process phases: scan, write the archive, load it back.
@@ -131,9 +134,10 @@ int main(int argc, char** argv) {
     Print("gdu -n -p -o", gduOut);
     Print("ncdu -0 -o- | gzip -1", ncdu);
     Print("gdu -n -p -f (import)", gduIn);
-    std::printf("in-process: scan %.2f s, write archive %.2f s, load archive %.2f s wall "
-                "%.2f s cpu (%zu entries)\n",
-                Seconds(t0, t1), Seconds(t1, t2), bestLoad, loadCpu, loadedEntries);
+    std::printf(
+        "in-process: scan %.2f s, write archive %.2f s, load archive %.2f s wall "
+        "%.2f s cpu (%zu entries)\n",
+        Seconds(t0, t1), Seconds(t1, t2), bestLoad, loadCpu, loadedEntries);
     std::printf("archive %.1f MB; report %.1f MB; fscopecmd peak %.1f MB = report + %.1f MB\n",
                 FileBytes(archive) / 1048576.0, reportBytes / 1048576.0, cmd.peakKb / 1024.0,
                 cmd.peakKb / 1024.0 - reportBytes / 1048576.0);

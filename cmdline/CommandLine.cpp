@@ -66,7 +66,8 @@ TExitCode RunCommandLine(const std::vector<std::string>& args, std::ostream& out
         ShowUsage(out);
         return TExitCode::Success;
     }
-    if (args.size() < 3 || UpperAscii(args[0]) != "/S") return WrongArguments(out, kWrongParameters);
+    if (args.size() < 3 || UpperAscii(args[0]) != "/S")
+        return WrongArguments(out, kWrongParameters);
     const std::string& destination = args[2];
     // A file name of its own before ".mxf" (not ".mxf" alone, not a folder path).
     const std::string_view base = BaseName(destination);

@@ -10,8 +10,8 @@ namespace fscope {
 
 // Exit codes of fscopecmd.
 enum class TExitCode : int {
-    Success = 0,       // archive written, or usage shown for no arguments
-    Failed = 1,        // nothing to record, or the archive could not be written
+    Success = 0,  // archive written, or usage shown for no arguments
+    Failed = 1,   // nothing to record, or the archive could not be written
     WrongArguments = 2,
 };
 

@@ -3,8 +3,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <charconv>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -21,7 +21,8 @@ namespace {
 // A name as shown in a message: control bytes replaced, long names cut.
 std::string Printable(std::string_view text) {
     std::string out;
-    for (char c : text.substr(0, 200)) out.push_back(static_cast<unsigned char>(c) < 0x20 ? '?' : c);
+    for (char c : text.substr(0, 200))
+        out.push_back(static_cast<unsigned char>(c) < 0x20 ? '?' : c);
     if (text.size() > 200) out += "...";
     return out;
 }
@@ -44,12 +45,19 @@ public:
             if (report_.FStop.load(std::memory_order_relaxed)) return false;
             if (!tok_.Next()) break;
             switch (tok_.Kind()) {
-            case TXmlPart::StartTag:
-            case TXmlPart::EmptyTag: Tag(); break;
-            case TXmlPart::EndTag: EndTag(); break;
-            case TXmlPart::Content:
-            case TXmlPart::CData: Content(); break;
-            default: break;
+                case TXmlPart::StartTag:
+                case TXmlPart::EmptyTag:
+                    Tag();
+                    break;
+                case TXmlPart::EndTag:
+                    EndTag();
+                    break;
+                case TXmlPart::Content:
+                case TXmlPart::CData:
+                    Content();
+                    break;
+                default:
+                    break;
             }
             if (report_.FMessagePump) report_.FMessagePump();
         }
@@ -122,9 +130,12 @@ private:
         } else if (name == "LAD" || name == "LMD" || name == "CreaD") {
             if (!level.item) return;
             const TDateTime value = Date(tok_.Attribute("Low"));
-            if (name == "LAD") level.item->FAccessed = value;
-            else if (name == "LMD") level.item->FModified = value;
-            else level.item->FCreated = value;
+            if (name == "LAD")
+                level.item->FAccessed = value;
+            else if (name == "LMD")
+                level.item->FModified = value;
+            else
+                level.item->FCreated = value;
         } else if (name == "Size") {
             // Sizes belong to files; folder totals are not stored.
             if (!level.item || level.item->IsFolder()) return;
@@ -156,8 +167,9 @@ private:
         TExtInfo* info = report_.FExtList.Find(ext);
         if (info) {
             ++info->FCount;
-            node->FTypeId = type == info->FTypeName ? info->FTypeId
-                                                    : InternType(std::string(type), info->FImageIndex);
+            node->FTypeId = type == info->FTypeName
+                                ? info->FTypeId
+                                : InternType(std::string(type), info->FImageIndex);
         } else {
             auto fresh = std::make_unique<TExtInfo>();
             fresh->FTypeName = type;

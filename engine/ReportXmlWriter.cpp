@@ -20,17 +20,25 @@ bool NeedsReference(unsigned char c) {
 
 void AppendReference(std::string& out, unsigned char c) {
     switch (c) {
-    case '&': out += "&amp;"; return;
-    case '"': out += "&quot;"; return;
-    case '<': out += "&lt;"; return;
-    case '>': out += "&gt;"; return;
-    default: {
-        char buf[8];
-        auto r = std::to_chars(buf, buf + sizeof buf, static_cast<unsigned>(c));
-        out += "&#";
-        out.append(buf, r.ptr);
-        out += ';';
-    }
+        case '&':
+            out += "&amp;";
+            return;
+        case '"':
+            out += "&quot;";
+            return;
+        case '<':
+            out += "&lt;";
+            return;
+        case '>':
+            out += "&gt;";
+            return;
+        default: {
+            char buf[8];
+            auto r = std::to_chars(buf, buf + sizeof buf, static_cast<unsigned>(c));
+            out += "&#";
+            out.append(buf, r.ptr);
+            out += ';';
+        }
     }
 }
 
@@ -53,8 +61,10 @@ void AppendContent(std::string& out, std::string_view text) {
         const auto c = static_cast<unsigned char>(text[i]);
         if (c == ' ') {
             const bool kept = i > 0 && i + 1 < text.size() && text[i - 1] != ' ';
-            if (kept) out.push_back(' ');
-            else out += "&#32;";
+            if (kept)
+                out.push_back(' ');
+            else
+                out += "&#32;";
         } else if (NeedsReference(c)) {
             AppendReference(out, c);
         } else {
@@ -110,7 +120,8 @@ private:
 
 class TDocumentWriter {
 public:
-    TDocumentWriter(const TFolioscope& report, const TXmlSink& sink) : report_(report), sink_(sink) {
+    TDocumentWriter(const TFolioscope& report, const TXmlSink& sink)
+        : report_(report), sink_(sink) {
         out_.reserve(kPieceBytes + 4096);
     }
 

@@ -7,7 +7,7 @@ namespace fscope {
 
 namespace {
 
-constexpr size_t kInitialBuffer = 256u << 10;
+constexpr size_t kInitialBuffer = 64u << 10;  // grows to fit the longest part
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
@@ -51,15 +51,21 @@ size_t DecodeOne(std::string_view text, std::string& out) {
         if (digits.empty()) return 0;
         for (char c : digits) {
             unsigned v;
-            if (c >= '0' && c <= '9') v = static_cast<unsigned>(c - '0');
-            else if (hex && c >= 'a' && c <= 'f') v = static_cast<unsigned>(c - 'a' + 10);
-            else if (hex && c >= 'A' && c <= 'F') v = static_cast<unsigned>(c - 'A' + 10);
-            else return 0;
+            if (c >= '0' && c <= '9')
+                v = static_cast<unsigned>(c - '0');
+            else if (hex && c >= 'a' && c <= 'f')
+                v = static_cast<unsigned>(c - 'a' + 10);
+            else if (hex && c >= 'A' && c <= 'F')
+                v = static_cast<unsigned>(c - 'A' + 10);
+            else
+                return 0;
             cp = cp * (hex ? 16 : 10) + v;
             if (cp > 0x10FFFF) return 0;
         }
-        if (cp < 0x100) out.push_back(static_cast<char>(cp));
-        else AppendUtf8(out, cp);
+        if (cp < 0x100)
+            out.push_back(static_cast<char>(cp));
+        else
+            AppendUtf8(out, cp);
         return semi + 1;
     }
     static constexpr std::pair<std::string_view, char> kEntities[] = {
@@ -317,9 +323,12 @@ TXmlTokenizer::TScan TXmlTokenizer::ScanMarkup(size_t& used) {
             int depth = 0;
             size_t i = pos_ + 2;
             for (; i < end_; ++i) {
-                if (b[i] == '[') ++depth;
-                else if (b[i] == ']') --depth;
-                else if (b[i] == '>' && depth <= 0) break;
+                if (b[i] == '[')
+                    ++depth;
+                else if (b[i] == ']')
+                    --depth;
+                else if (b[i] == '>' && depth <= 0)
+                    break;
             }
             if (i >= end_) return TScan::NeedMore;
             close = i + 1;

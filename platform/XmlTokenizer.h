@@ -30,16 +30,16 @@ public:
 };
 
 enum class TXmlPart {
-    None,          // before the first part and after the last
-    Declaration,   // <?xml ...?>
-    Comment,       // <!-- ... -->
-    Instruction,   // <?target ...?>
-    DocType,       // <!DOCTYPE ...>
-    StartTag,      // <Name ...>
-    EmptyTag,      // <Name .../>
-    EndTag,        // </Name>
-    Content,       // character data between tags (normalised)
-    CData,         // <![CDATA[...]]>
+    None,         // before the first part and after the last
+    Declaration,  // <?xml ...?>
+    Comment,      // <!-- ... -->
+    Instruction,  // <?target ...?>
+    DocType,      // <!DOCTYPE ...>
+    StartTag,     // <Name ...>
+    EmptyTag,     // <Name .../>
+    EndTag,       // </Name>
+    Content,      // character data between tags (normalised)
+    CData,        // <![CDATA[...]]>
 };
 
 class TXmlTokenizer {
@@ -99,7 +99,7 @@ private:
     std::vector<TAttr> attributes_;
     std::vector<TAttr> rawAttributes_;  // undecoded values while a tag is scanned
     std::string_view content_;
-    std::string scratch_;          // decoded texts of the current part
+    std::string scratch_;  // decoded texts of the current part
 };
 
 // Decodes the character and entity references of `text` (no white-space handling).

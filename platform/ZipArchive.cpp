@@ -78,47 +78,47 @@ zip_int64_t DescriptorSource(void* userdata, void* data, zip_uint64_t len, zip_s
         return zip_int64_t{-1};
     };
     switch (cmd) {
-    case ZIP_SOURCE_SUPPORTS:
-        return zip_source_make_command_bitmap(
-            ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE, ZIP_SOURCE_STAT, ZIP_SOURCE_ERROR,
-            ZIP_SOURCE_FREE, ZIP_SOURCE_SEEK, ZIP_SOURCE_TELL, ZIP_SOURCE_SUPPORTS,
-            ZIP_SOURCE_BEGIN_WRITE, ZIP_SOURCE_COMMIT_WRITE, ZIP_SOURCE_ROLLBACK_WRITE,
-            ZIP_SOURCE_WRITE, ZIP_SOURCE_SEEK_WRITE, ZIP_SOURCE_TELL_WRITE, ZIP_SOURCE_REMOVE,
-            static_cast<zip_source_cmd_t>(-1));
-    case ZIP_SOURCE_STAT:
-        // A new archive: there is nothing to read from before it is written.
-        zip_error_set(&error, ZIP_ER_READ, ENOENT);  // how libzip recognises "no file yet"
-        return -1;
-    case ZIP_SOURCE_ERROR:
-        return zip_error_to_data(&error, data, len);
-    case ZIP_SOURCE_BEGIN_WRITE:
-        if (lseek(fd, 0, SEEK_SET) < 0 || ftruncate(fd, 0) != 0) return fail(ZIP_ER_WRITE);
-        return 0;
-    case ZIP_SOURCE_WRITE: {
-        const char* p = static_cast<const char*>(data);
-        zip_uint64_t done = 0;
-        while (done < len) {
-            ssize_t n = ::write(fd, p + done, len - done);
-            if (n < 0) {
-                if (errno == EINTR) continue;
-                return fail(ZIP_ER_WRITE);
+        case ZIP_SOURCE_SUPPORTS:
+            return zip_source_make_command_bitmap(
+                ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE, ZIP_SOURCE_STAT,
+                ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, ZIP_SOURCE_SEEK, ZIP_SOURCE_TELL,
+                ZIP_SOURCE_SUPPORTS, ZIP_SOURCE_BEGIN_WRITE, ZIP_SOURCE_COMMIT_WRITE,
+                ZIP_SOURCE_ROLLBACK_WRITE, ZIP_SOURCE_WRITE, ZIP_SOURCE_SEEK_WRITE,
+                ZIP_SOURCE_TELL_WRITE, ZIP_SOURCE_REMOVE, static_cast<zip_source_cmd_t>(-1));
+        case ZIP_SOURCE_STAT:
+            // A new archive: there is nothing to read from before it is written.
+            zip_error_set(&error, ZIP_ER_READ, ENOENT);  // how libzip recognises "no file yet"
+            return -1;
+        case ZIP_SOURCE_ERROR:
+            return zip_error_to_data(&error, data, len);
+        case ZIP_SOURCE_BEGIN_WRITE:
+            if (lseek(fd, 0, SEEK_SET) < 0 || ftruncate(fd, 0) != 0) return fail(ZIP_ER_WRITE);
+            return 0;
+        case ZIP_SOURCE_WRITE: {
+            const char* p = static_cast<const char*>(data);
+            zip_uint64_t done = 0;
+            while (done < len) {
+                ssize_t n = ::write(fd, p + done, len - done);
+                if (n < 0) {
+                    if (errno == EINTR) continue;
+                    return fail(ZIP_ER_WRITE);
+                }
+                done += static_cast<zip_uint64_t>(n);
             }
-            done += static_cast<zip_uint64_t>(n);
+            return static_cast<zip_int64_t>(len);
         }
-        return static_cast<zip_int64_t>(len);
-    }
-    case ZIP_SOURCE_SEEK_WRITE: {
-        auto* args = ZIP_SOURCE_GET_ARGS(zip_source_args_seek_t, data, len, &error);
-        if (!args) return -1;
-        if (lseek(fd, args->offset, args->whence) < 0) return fail(ZIP_ER_SEEK);
-        return 0;
-    }
-    case ZIP_SOURCE_TELL_WRITE: {
-        off_t at = lseek(fd, 0, SEEK_CUR);
-        return at < 0 ? fail(ZIP_ER_TELL) : static_cast<zip_int64_t>(at);
-    }
-    default:  // open/read/close/seek/tell of the empty original, commit, rollback, remove, free
-        return 0;
+        case ZIP_SOURCE_SEEK_WRITE: {
+            auto* args = ZIP_SOURCE_GET_ARGS(zip_source_args_seek_t, data, len, &error);
+            if (!args) return -1;
+            if (lseek(fd, args->offset, args->whence) < 0) return fail(ZIP_ER_SEEK);
+            return 0;
+        }
+        case ZIP_SOURCE_TELL_WRITE: {
+            off_t at = lseek(fd, 0, SEEK_CUR);
+            return at < 0 ? fail(ZIP_ER_TELL) : static_cast<zip_int64_t>(at);
+        }
+        default:  // open/read/close/seek/tell of the empty original, commit, rollback, remove, free
+            return 0;
     }
 }
 
@@ -205,30 +205,30 @@ namespace {
 zip_int64_t StreamedSource(void* userdata, void* data, zip_uint64_t len, zip_source_cmd_t cmd) {
     auto* m = static_cast<TZipWriter::TMember*>(userdata);
     switch (cmd) {
-    case ZIP_SOURCE_SUPPORTS:
-        return zip_source_make_command_bitmap(ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE,
-                                              ZIP_SOURCE_STAT, ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE,
-                                              static_cast<zip_source_cmd_t>(-1));
-    case ZIP_SOURCE_OPEN:
-        m->Start();
-        return 0;
-    case ZIP_SOURCE_READ:
-        return m->Read(static_cast<char*>(data), len);
-    case ZIP_SOURCE_CLOSE:
-        m->Stop();
-        return 0;
-    case ZIP_SOURCE_STAT: {
-        auto* st = ZIP_SOURCE_GET_ARGS(zip_stat_t, data, len, &m->error);
-        if (!st) return -1;
-        zip_stat_init(st);
-        st->mtime = std::time(nullptr);
-        st->valid |= ZIP_STAT_MTIME;
-        return sizeof(zip_stat_t);
-    }
-    case ZIP_SOURCE_ERROR:
-        return zip_error_to_data(&m->error, data, len);
-    default:
-        return 0;
+        case ZIP_SOURCE_SUPPORTS:
+            return zip_source_make_command_bitmap(
+                ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE, ZIP_SOURCE_STAT,
+                ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, static_cast<zip_source_cmd_t>(-1));
+        case ZIP_SOURCE_OPEN:
+            m->Start();
+            return 0;
+        case ZIP_SOURCE_READ:
+            return m->Read(static_cast<char*>(data), len);
+        case ZIP_SOURCE_CLOSE:
+            m->Stop();
+            return 0;
+        case ZIP_SOURCE_STAT: {
+            auto* st = ZIP_SOURCE_GET_ARGS(zip_stat_t, data, len, &m->error);
+            if (!st) return -1;
+            zip_stat_init(st);
+            st->mtime = std::time(nullptr);
+            st->valid |= ZIP_STAT_MTIME;
+            return sizeof(zip_stat_t);
+        }
+        case ZIP_SOURCE_ERROR:
+            return zip_error_to_data(&m->error, data, len);
+        default:
+            return 0;
     }
 }
 }  // namespace

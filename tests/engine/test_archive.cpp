@@ -23,12 +23,14 @@ std::set<std::string> Listing(const std::string& folder) {
     std::set<std::string> names;
     DIR* d = opendir(folder.c_str());
     while (dirent* e = d ? readdir(d) : nullptr)
-        if (std::string(e->d_name) != "." && std::string(e->d_name) != "..") names.insert(e->d_name);
+        if (std::string(e->d_name) != "." && std::string(e->d_name) != "..")
+            names.insert(e->d_name);
     if (d) closedir(d);
     return names;
 }
 
-void MakeZip(const std::string& path, const std::vector<std::pair<std::string, std::string>>& members) {
+void MakeZip(const std::string& path,
+             const std::vector<std::pair<std::string, std::string>>& members) {
     int err = 0;
     zip_t* z = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &err);
     ASSERT_NE(z, nullptr);
@@ -41,7 +43,9 @@ void MakeZip(const std::string& path, const std::vector<std::pair<std::string, s
     ASSERT_EQ(zip_close(z), 0);
 }
 
-std::vector<std::string> MemberNames(const std::string& path) { return TZipReader(path).MemberNames(); }
+std::vector<std::string> MemberNames(const std::string& path) {
+    return TZipReader(path).MemberNames();
+}
 
 // A small report with one file in a folder.
 struct Fixture {

@@ -82,13 +82,19 @@ TEST(XmlFuzz, RandomMutationsLoadOrFailCleanly) {
             const size_t at = rng() % (doc.size() + 1);
             const char c = alphabet[rng() % alphabet.size()];
             switch (rng() % 4) {
-            case 0: if (at < doc.size()) doc[at] = c; break;
-            case 1: doc.insert(doc.begin() + static_cast<long>(at), c); break;
-            case 2: if (at < doc.size()) doc.erase(at, 1 + rng() % 16); break;
-            default: {  // duplicate a slice, so tags and folders repeat
-                const size_t from = rng() % doc.size();
-                doc.insert(at, doc.substr(from, 1 + rng() % 120));
-            }
+                case 0:
+                    if (at < doc.size()) doc[at] = c;
+                    break;
+                case 1:
+                    doc.insert(doc.begin() + static_cast<long>(at), c);
+                    break;
+                case 2:
+                    if (at < doc.size()) doc.erase(at, 1 + rng() % 16);
+                    break;
+                default: {  // duplicate a slice, so tags and folders repeat
+                    const size_t from = rng() % doc.size();
+                    doc.insert(at, doc.substr(from, 1 + rng() % 120));
+                }
             }
         }
         if (rng() % 4 == 0) doc.resize(rng() % (doc.size() + 1));

@@ -12,10 +12,10 @@ using namespace fscope::test;
 
 TEST(XmlReader, LoadsAnOriginalFormatDocument) {
     // Bare ampersands, entity text in a name, an exponent size, top-level files left open.
-    const std::string doc = Document(
-        FileLine("R&D.txt", "Text", "1.5E15", true) + FolderLine("x&amp;y") +
-        FileLine("b.TXT", "Other text") + FileLine("c.log", "Log") + "</Folder>\r\n" +
-        FileLine("noext", "File", "7", true));
+    const std::string doc =
+        Document(FileLine("R&D.txt", "Text", "1.5E15", true) + FolderLine("x&amp;y") +
+                 FileLine("b.TXT", "Other text") + FileLine("c.log", "Log") + "</Folder>\r\n" +
+                 FileLine("noext", "File", "7", true));
     TFolioscope report;
     ASSERT_TRUE(LoadText(report, doc));
     EXPECT_TRUE(report.FLoaded);
@@ -110,8 +110,10 @@ TEST(XmlReader, BadDocumentsFailClearlyAndLeaveNoHalfReport) {
         {Document(good + "<File Type=\"x\"/>"), "invalid name"},
         {Document(good + "<File Name=\"a\"/><Attr>3x</Attr>"), "'3x' is not a valid integer"},
         {Document(good + "<File Name=\"a\"/><Size File=\"\" Alloc=\"0\"/>"), "not a valid number"},
-        {Document(good + "<File Name=\"a\"/><Size File=\"1\" Alloc=\"-4\"/>"), "not a valid number"},
-        {Document(good + "<File Name=\"a\"/><Size File=\"nan\" Alloc=\"0\"/>"), "not a valid number"},
+        {Document(good + "<File Name=\"a\"/><Size File=\"1\" Alloc=\"-4\"/>"),
+         "not a valid number"},
+        {Document(good + "<File Name=\"a\"/><Size File=\"nan\" Alloc=\"0\"/>"),
+         "not a valid number"},
         {Document(good + "<File Name=\"a\"/><LMD Low=\"2024-13-01\"/>"), "not a valid date"},
         {Document(good + "<Filters CustScan=\"1\" FileSize=\"\"/>"), "not a valid number"},
         {Document(good, "relative/path/"), "no valid folder"},
@@ -141,9 +143,10 @@ TEST(XmlReader, BadDocumentsFailClearlyAndLeaveNoHalfReport) {
 }
 
 TEST(XmlReader, DetailsBeforeAnyItemAndUnknownElementsAreIgnored) {
-    const std::string doc = Document("<Attr>5</Attr><Size File=\"1\" Alloc=\"1\"/><LAD Low=\"x\"/>"
-                                     "<Unknown a=\"b\">text</Unknown><!-- c -->" +
-                                     FileLine("a.txt"));
+    const std::string doc = Document(
+        "<Attr>5</Attr><Size File=\"1\" Alloc=\"1\"/><LAD Low=\"x\"/>"
+        "<Unknown a=\"b\">text</Unknown><!-- c -->" +
+        FileLine("a.txt"));
     TFolioscope report;
     ASSERT_TRUE(LoadText(report, doc));
     ASSERT_EQ(report.FItems.size(), 1u);

@@ -20,9 +20,9 @@ std::vector<std::string> AwkwardNames() {
         names.push_back("b" + std::string(1, static_cast<char>(c)) + "b.e" +
                         std::string(1, static_cast<char>(c)));
     }
-    for (const char* n : {"&amp;", "&#38;", "&lt;x&gt;", "a&b", "\"q\"", "<File Name=\"x\"/>",
-                          " lead", "trail ", "two  spaces", "\t", "\n", "\r\n", "]]>", "...",
-                          ".hidden", "-->"})
+    for (const char* n :
+         {"&amp;", "&#38;", "&lt;x&gt;", "a&b", "\"q\"", "<File Name=\"x\"/>", " lead", "trail ",
+          "two  spaces", "\t", "\n", "\r\n", "]]>", "...", ".hidden", "-->"})
         names.emplace_back(n);
     names.push_back(std::string(254, 'L'));  // 255 with the prefix some copies get
     return names;

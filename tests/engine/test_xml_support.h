@@ -112,7 +112,8 @@ inline void ExpectSameReport(const TFolioscope& a, const TFolioscope& b) {
             EXPECT_EQ(x->FSize, y->FSize);
             EXPECT_EQ(x->FAllocSize, y->FAllocSize);
             EXPECT_EQ(x->FFileCount, y->FFileCount);
-            EXPECT_EQ(y->FParent ? y->FParent->FName.str() : "", x->FParent ? x->FParent->FName.str() : "");
+            EXPECT_EQ(y->FParent ? y->FParent->FName.str() : "",
+                      x->FParent ? x->FParent->FName.str() : "");
             if (x->IsFolder()) stack.push_back({x->FItems, y->FItems});
         }
     }

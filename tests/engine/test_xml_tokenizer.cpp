@@ -109,8 +109,8 @@ TEST(XmlTokenizer, NonAsciiReferencesAndBytesPassThrough) {
 }
 
 TEST(XmlTokenizer, BrokenDocumentsRaiseClearErrors) {
-    for (const char* text : {"<Root><File Name=\"abc", "<Root><!-- open", "<![CDATA[ x",
-                             "<Root><File Name=\"a\" "}) {
+    for (const char* text :
+         {"<Root><File Name=\"abc", "<Root><!-- open", "<![CDATA[ x", "<Root><File Name=\"a\" "}) {
         TXmlTokenizer t = TXmlTokenizer::FromText(text);
         try {
             while (t.Next()) {

@@ -13,9 +13,10 @@ using fscope::test::SaveText;
 TEST(XmlWriter, EmptyScannedReportIsSixLines) {
     TFolioscope report;
     report.FRootPath = "/data/";
-    EXPECT_EQ(SaveText(report),
-              "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<Root>\r\n<Drive>/data/</Drive>\r\n"
-              "<CustScan>0</CustScan>\r\n<Filters />\r\n</Root>\r\n");
+    EXPECT_EQ(
+        SaveText(report),
+        "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<Root>\r\n<Drive>/data/</Drive>\r\n"
+        "<CustScan>0</CustScan>\r\n<Filters />\r\n</Root>\r\n");
 }
 
 TEST(XmlWriter, WritesFolderBlocksAndBothFileLineForms) {
@@ -50,12 +51,18 @@ TEST(XmlWriter, WritesFolderBlocksAndBothFileLineForms) {
     const std::string expected =
         "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<Root>\r\n<Drive>/data/</Drive>\r\n"
         "<CustScan>0</CustScan>\r\n<Filters />\r\n"
-        "<File Name=\"a.txt\" Type=\"Text\"><Attr>32</Attr>" + times +
+        "<File Name=\"a.txt\" Type=\"Text\"><Attr>32</Attr>" +
+        times +
         "<Size File=\"4096\" Alloc=\"4096\"/><Owner Name=\"ann\" Domain=\"host\"/>\r\n"
-        "<Folder Name=\"docs\" Type=\"File Folder\"><Attr>16</Attr>" + times + "\r\n"
-        "<Folder Name=\"empty\" Type=\"Folder\"><Attr>-2147483632</Attr>" + times + "\r\n"
+        "<Folder Name=\"docs\" Type=\"File Folder\"><Attr>16</Attr>" +
+        times +
+        "\r\n"
+        "<Folder Name=\"empty\" Type=\"Folder\"><Attr>-2147483632</Attr>" +
+        times +
+        "\r\n"
         "</Folder>\r\n"
-        "<File Name=\"a.txt\" Type=\"Text\"/><Attr>32</Attr>" + times +
+        "<File Name=\"a.txt\" Type=\"Text\"/><Attr>32</Attr>" +
+        times +
         "<Size File=\"0\" Alloc=\"0\"/><Owner Name=\"\" Domain=\"\"/>\r\n"
         "</Folder>\r\n</Root>\r\n";
     EXPECT_EQ(SaveText(report), expected);

@@ -1,7 +1,8 @@
 #pragma once
 // The XML disk report reader: consumes the document as a flat stream of parts (no document
 // tree, no nesting check) and fills an empty report through the same builder the scan uses.
-// Detail elements apply to the item read last; one level per Folder element is kept on an
+// Detail elements apply to the item read last (Size only to a file: folder totals are not
+// stored; details before any item are ignored); one level per Folder element is kept on an
 // explicit stack, so documents of any depth are read without recursion.
 //
 // A Folder element always makes a folder and a File element never does, whatever their Type

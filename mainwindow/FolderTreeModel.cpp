@@ -86,9 +86,11 @@ QModelIndex TFolderTreeModel::AddReport(TFolioscope* report, const std::string& 
     node->name = QFile::decodeName(QByteArray::fromStdString(path));
     node->loaded = loaded;
     const int row = node->row;
+    insertingRows_ = true;
     beginInsertRows(RootIndex(), row, row);
     root_->children.push_back(std::move(node));
     endInsertRows();
+    insertingRows_ = false;
     return IndexOf(root_->children.back().get());
 }
 
@@ -185,15 +187,22 @@ void TFolderTreeModel::Populate(TNode& node) {
         created.push_back(std::move(child));
     }
     if (created.empty()) {
-        // The expand button goes away: a layout change makes the view ask hasChildren again.
-        emit layoutAboutToBeChanged();
-        emit layoutChanged();
+        // The expand button goes away: a tree view asks hasChildren again on a data change.
+        const QModelIndex index = IndexOf(&node);
+        emit dataChanged(index, index);
         return;
     }
-    beginInsertRows(IndexOf(&node), 0, static_cast<int>(created.size()) - 1);
+    // The other levels are sorted already: sorting the new level before it is inserted keeps
+    // the whole tree in order without a layout change while a view is expanding.
     node.children = std::move(created);
+    SortChildren(node, settings);
+    std::vector<std::unique_ptr<TNode>> sorted = std::move(node.children);
+    node.children.clear();
+    insertingRows_ = true;
+    beginInsertRows(IndexOf(&node), 0, static_cast<int>(sorted.size()) - 1);
+    node.children = std::move(sorted);
     endInsertRows();
-    SortTree();
+    insertingRows_ = false;
 }
 
 void TFolderTreeModel::SortChildren(TNode& node, const TTreeSettings& settings) {
@@ -290,7 +299,9 @@ bool TFolderTreeModel::hasChildren(const QModelIndex& parent) const {
 
 bool TFolderTreeModel::canFetchMore(const QModelIndex& parent) const {
     const TNode* node = NodeOf(parent);
-    return node && parent.column() == 0 && !node->populated;
+    // No population from inside the notifications of another insertion: a listener that asks
+    // to fetch there is answered once the insertion has ended.
+    return node && parent.column() == 0 && !node->populated && !insertingRows_;
 }
 
 void TFolderTreeModel::fetchMore(const QModelIndex& parent) {

@@ -80,6 +80,7 @@ private:
 
     TSettingsSource settings_;
     std::unique_ptr<TNode> root_;
+    bool insertingRows_ = false;
     QIcon rootIcon_, reportIcon_, loadedIcon_, folderIcon_, openFolderIcon_;
 };
 

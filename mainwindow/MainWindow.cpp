@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -225,7 +226,10 @@ void TfrmMain::CloseProgress() {
 void TfrmMain::PollScan() {
     if (!scanJob_) return;
     if (!scanJob_->Finished()) return;
+    QElapsedTimer handOver;
+    handOver.start();
     RunCommand([this] { FinishScan(); });
+    lastHandOverSeconds_ = static_cast<double>(handOver.nsecsElapsed()) / 1e9;
     emit scanFinished();
     if (!pendingScanPath_.empty()) {
         const std::string path = std::move(pendingScanPath_);
@@ -272,7 +276,7 @@ void TfrmMain::StopScan() {
 
 bool TfrmMain::StopWorkerForClose() {
     if (scanReport_) scanReport_->FStop = true;
-    if (!scanJob_->WaitFor(std::chrono::milliseconds(kCloseWaitMilliseconds))) return false;
+    if (!scanJob_->WaitFor(std::chrono::milliseconds(closeWaitMilliseconds_))) return false;
     scanJob_.reset();  // joins; the result no longer matters
     scanOwned_.reset();
     scanReport_ = nullptr;

@@ -81,9 +81,13 @@ public:
     bool WorkerLeftRunning() const { return workerLeftRunning_; }
     TFolderTreeModel& TreeModel() const { return *treeModel_; }
     TExplorerModel& ExplorerModel() const { return *explorerModel_; }
-    // Ticks of the window's poll timer so far (for measurements).
+    // Ticks of the window's poll timer so far, and the seconds the last hand-over of a scanned
+    // report took (adding its node, expanding it, filling the lists): for measurements.
     int64_t TimerTicks() const { return timerTicks_; }
+    double LastHandOverSeconds() const { return lastHandOverSeconds_; }
 
+    // How long a close waits for a running scan to stop (tests shorten it).
+    void SetCloseWait(int milliseconds) { closeWaitMilliseconds_ = milliseconds; }
     // Test and benchmark seam: scans read entries from `source` instead of the disk.
     void SetEntrySource(IEntrySource* source) { entrySource_ = source; }
     // Runs `command`, showing what it throws in a message box captioned with the program's
@@ -145,7 +149,9 @@ private:
     IEntrySource* entrySource_ = nullptr;
     bool workerLeftRunning_ = false;
     bool closed_ = false;
+    int closeWaitMilliseconds_ = kCloseWaitMilliseconds;
     int64_t timerTicks_ = 0;
+    double lastHandOverSeconds_ = 0;
 
     // Widgets (object names as the program's commands know them).
     QToolBar* pnlTB_ = nullptr;

@@ -1,0 +1,60 @@
+#pragma once
+// The set-up of the window tests: a temporary config folder (XDG_CONFIG_HOME) holding
+// filters.dat and a settings store, a scripted prompt, desktop services that record what they
+// would open, and helpers to start the program and wait for its scans.
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/Options.h"
+#include "common/ScriptedPrompt.h"
+#include "common/ShellServices.h"
+#include "mainwindow/MainWindow.h"
+#include "mainwindow/Startup.h"
+#include "support/TempTree.h"
+
+namespace fscope::test {
+
+class TRecordingShell : public IShellServices {
+public:
+    std::vector<std::string> opened;
+    bool OpenPath(const std::string& path) override {
+        opened.push_back(path);
+        return true;
+    }
+    bool ExplorePath(const std::string& folder) override {
+        opened.push_back(folder);
+        return true;
+    }
+    bool OpenUrl(const std::string& url) override {
+        opened.push_back(url);
+        return true;
+    }
+};
+
+class WindowTest : public ::testing::Test {
+protected:
+    WindowTest();
+    ~WindowTest() override;
+
+    std::string ConfigFolder() const;
+    // Writes the settings store with the defaults changed by `edit` (ShowTips "0" unless set).
+    void WriteSettings(const std::function<void(TOptions&)>& edit = {});
+    void WriteFilters();
+    // Starts the program as its main would; null when the start-up refused.
+    std::unique_ptr<TfrmMain> Start(const QStringList& arguments = {}, TStartupHooks hooks = {});
+    // Runs the event loop until the window has no scan running.
+    static void WaitForScan(TfrmMain& window);
+
+    TempTree config_;
+    TScriptedPrompt prompt_;
+    TRecordingShell shell_;
+    QByteArray oldConfigHome_;
+};
+
+}  // namespace fscope::test

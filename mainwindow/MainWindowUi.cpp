@@ -377,11 +377,10 @@ QWidget* TfrmMain::CreateTreePanel() {
     pnlSmallTB_->setIconSize(QSize(16, 16));
     pnlSmallTB_->setToolButtonStyle(Qt::ToolButtonTextOnly);
     auto button = [this](QAction* action, const char* name, const char* text, const char* hint) {
+        action->setText(text);
+        action->setToolTip(hint);
         pnlSmallTB_->addAction(action);
-        auto* tool = qobject_cast<QToolButton*>(pnlSmallTB_->widgetForAction(action));
-        tool->setObjectName(name);
-        tool->setText(text);
-        tool->setToolTip(hint);
+        pnlSmallTB_->widgetForAction(action)->setObjectName(name);
     };
     // The small toolbar has its own buttons: the same commands, shorter texts.
     auto proxy = [this](QAction* target) {

@@ -223,17 +223,38 @@ std::string SettingsFilePath(const std::string& configFolder) {
     return configFolder + "/Folioscope30.conf";
 }
 
+namespace {
+// QSettings keeps a parsed store per path and reads the file again only when its size or its
+// modification time (to the millisecond) changed. A store rewritten within the same millisecond
+// at the same size would read back stale, so its time is moved on by a millisecond.
+void KeepStoreDistinguishable(const std::string& path, const struct stat& before) {
+    struct stat after;
+    if (::stat(path.c_str(), &after) != 0 || after.st_size != before.st_size) return;
+    const auto millis = [](const struct timespec& t) {
+        return static_cast<long long>(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
+    };
+    if (millis(after.st_mtim) != millis(before.st_mtim)) return;
+    long long next = millis(before.st_mtim) + 1;
+    struct timespec times[2] = {{0, UTIME_OMIT}, {next / 1000, (next % 1000) * 1000000}};
+    ::utimensat(AT_FDCWD, path.c_str(), times, 0);
+}
+}  // namespace
+
 void SaveSettings(const TOptions& options, const std::string& configFolder) {
     std::string error;
     if (!EnsureFolder(configFolder, error)) throw ESettingsError(error);
     std::vector<std::pair<std::string, std::string>> values;
     for (const TStoredValue& value : kStoredValues)
         values.emplace_back(value.name, StoredText(options, value));
+    const std::string path = SettingsFilePath(configFolder);
+    struct stat before;
+    const bool hadFile = ::stat(path.c_str(), &before) == 0;
     try {
-        WriteFileAtomically(SettingsFilePath(configFolder), IniGeneralSection(values));
+        WriteFileAtomically(path, IniGeneralSection(values));
     } catch (const EFileWriteError& e) {
         throw ESettingsError(std::string("Cannot write the settings: ") + e.what());
     }
+    if (hadFile) KeepStoreDistinguishable(path, before);
 }
 
 void SaveSettings() { SaveSettings(Options(), ConfigFolder()); }

@@ -1,5 +1,5 @@
 #pragma once
-// Moving files and folders to the desktop's trash (freedesktop.org trash specification): the
+// Moving files and folders to the desktop's trash (the freedesktop.org trash layout): the
 // home trash $XDG_DATA_HOME/Trash (default ~/.local/share/Trash) for entries on the home trash's
 // file system, else the trash at the top of the entry's own file system ($topdir/.Trash-$uid).
 // The trash folders are created first when missing; an entry is never moved anywhere else.

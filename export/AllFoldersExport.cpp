@@ -87,7 +87,7 @@ std::string ExportAllFoldersHtml(TAllFoldersList& list, const TExportContext& co
     doc += "</h5>\r\n";
     doc += kHtmlTableOpen;
     doc += "<tr bgcolor=\"#F5F2F7\" style=\"font-weight:bold;\">";
-    ForEachVisible(list.visible, [&](Column, const TColumnSpec& spec) { doc += spec.htmlHeader; });
+    ForEachVisible(list.visible, [&](Column, const TColumnSpec& columnDef) { doc += columnDef.htmlHeader; });
     doc += "</TR>\r\n";
 
     const TDoneFlagHold hold(list.done);
@@ -98,8 +98,8 @@ std::string ExportAllFoldersHtml(TAllFoldersList& list, const TExportContext& co
     size_t written = 0;
     for (const TAllFoldInfo* row : rows) {
         doc += "<TR>";
-        ForEachVisible(list.visible, [&](Column column, const TColumnSpec& spec) {
-            doc += spec.htmlCellOpen;
+        ForEachVisible(list.visible, [&](Column column, const TColumnSpec& columnDef) {
+            doc += columnDef.htmlCellOpen;
             AppendMarkupText(doc, CellText(column, *row, list, settings, kHtmlPercentPicture));
             doc += "</TD>";
         });
@@ -112,8 +112,8 @@ std::string ExportAllFoldersHtml(TAllFoldersList& list, const TExportContext& co
     }
 
     doc += "<TR bgcolor=\"#F5F2F7\">";
-    ForEachVisible(list.visible, [&](Column, const TColumnSpec& spec) {
-        switch (spec.total) {
+    ForEachVisible(list.visible, [&](Column, const TColumnSpec& columnDef) {
+        switch (columnDef.total) {
             case ETotal::None:
                 return;
             case ETotal::Empty:
@@ -122,8 +122,8 @@ std::string ExportAllFoldersHtml(TAllFoldersList& list, const TExportContext& co
             default:
                 break;
         }
-        doc += spec.htmlTotalOpen;
-        switch (spec.total) {
+        doc += columnDef.htmlTotalOpen;
+        switch (columnDef.total) {
             case ETotal::Size:
                 doc += SizeCell(settings, kReportSizeMask, size);
                 break;
@@ -154,8 +154,8 @@ std::string ExportAllFoldersCsv(TAllFoldersList& list, const TExportContext& con
     if (list.load) list.load();
 
     size_t lineStart = doc.size();
-    ForEachVisible(list.visible, [&](Column, const TColumnSpec& spec) {
-        AppendCsvField(doc, spec.csvHeader, separator);
+    ForEachVisible(list.visible, [&](Column, const TColumnSpec& columnDef) {
+        AppendCsvField(doc, columnDef.csvHeader, separator);
         doc += separator;
     });
     DropLastChar(doc, lineStart);
@@ -191,9 +191,9 @@ std::string ExportAllFoldersXml(TAllFoldersList& list, const TExportContext& con
     size_t written = 0;
     for (const TAllFoldInfo* row : rows) {
         doc += "<Fold>";
-        ForEachVisible(list.visible, [&](Column column, const TColumnSpec& spec) {
-            if (spec.xmlElement.empty()) return;
-            AppendXmlElement(doc, spec.xmlElement,
+        ForEachVisible(list.visible, [&](Column column, const TColumnSpec& columnDef) {
+            if (columnDef.xmlElement.empty()) return;
+            AppendXmlElement(doc, columnDef.xmlElement,
                              CellText(column, *row, list, context.settings, kCsvPercentPicture));
         });
         doc += "</Fold>\r\n";

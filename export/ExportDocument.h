@@ -23,13 +23,13 @@ inline constexpr std::string_view kCrLf = "\r\n";
 template <size_t Count>
 using TVisibleColumns = std::bitset<Count>;
 
-// Calls fn(column, spec) for each visible column in index order; `Column` is the list's column
-// enumeration, `specs` its per-column table.
+// Calls fn(column, columnDef) for each visible column in index order; `Column` is the list's column
+// enumeration, `columnDefs` its per-column table.
 template <class Column, size_t Count, class Spec, class Fn>
 void ForEachVisibleColumn(const TVisibleColumns<Count>& visible,
-                          const std::array<Spec, Count>& specs, Fn&& fn) {
+                          const std::array<Spec, Count>& columnDefs, Fn&& fn) {
     for (size_t i = 0; i < Count; ++i) {
-        if (visible[i]) fn(static_cast<Column>(i), specs[i]);
+        if (visible[i]) fn(static_cast<Column>(i), columnDefs[i]);
     }
 }
 

@@ -141,15 +141,15 @@ std::string ExportFolderListHtml(const TFolderListRows& list, const TExportConte
     doc += "</h5>\r\n";
     doc += kHtmlTableOpen;
     doc += "<tr style=\"background-color:#eeeeee;font-weight:bold;\">";
-    ForEachVisible(list.visible, [&](Column, const TColumnSpec& spec) { doc += spec.htmlHeader; });
+    ForEachVisible(list.visible, [&](Column, const TColumnSpec& columnDef) { doc += columnDef.htmlHeader; });
     doc += "</TR>\r\n";
 
     TTotals totals;
     size_t written = 0;
     for (const TFoldInfo* node : list.rows) {
         doc += "<TR>";
-        ForEachVisible(list.visible, [&](Column column, const TColumnSpec& spec) {
-            doc += spec.htmlCellOpen;
+        ForEachVisible(list.visible, [&](Column column, const TColumnSpec& columnDef) {
+            doc += columnDef.htmlCellOpen;
             AppendMarkupText(doc, CellText(column, *node, list, settings, kHtmlPercentPicture));
             doc += "</TD>";
         });
@@ -159,13 +159,13 @@ std::string ExportFolderListHtml(const TFolderListRows& list, const TExportConte
     }
 
     doc += "<TR bgcolor=\"#cccccc\">";
-    ForEachVisible(list.visible, [&](Column, const TColumnSpec& spec) {
-        if (spec.total == ETotal::None) {
+    ForEachVisible(list.visible, [&](Column, const TColumnSpec& columnDef) {
+        if (columnDef.total == ETotal::None) {
             doc += "<TD></TD>";
             return;
         }
-        doc += spec.htmlTotalOpen;
-        doc += totals.Text(spec.total, settings);
+        doc += columnDef.htmlTotalOpen;
+        doc += totals.Text(columnDef.total, settings);
         doc += "</strong></TD>";
     });
     doc += "</TR>";
@@ -184,8 +184,8 @@ std::string ExportFolderListCsv(const TFolderListRows& list, const TExportContex
     doc += "\r\n\r\n";
 
     size_t lineStart = doc.size();
-    ForEachVisible(list.visible, [&](Column, const TColumnSpec& spec) {
-        AppendCsvField(doc, spec.csvHeader, separator);
+    ForEachVisible(list.visible, [&](Column, const TColumnSpec& columnDef) {
+        AppendCsvField(doc, columnDef.csvHeader, separator);
         doc += separator;
     });
     DropLastChar(doc, lineStart);
@@ -209,9 +209,9 @@ std::string ExportFolderListCsv(const TFolderListRows& list, const TExportContex
     // The total line has fields under the leading columns only (name and percent empty,
     // then the four sums); the columns from Type on add nothing.
     lineStart = doc.size();
-    ForEachVisible(list.visible, [&](Column column, const TColumnSpec& spec) {
+    ForEachVisible(list.visible, [&](Column column, const TColumnSpec& columnDef) {
         if (column > Column::Files) return;
-        AppendCsvField(doc, totals.Text(spec.total, settings), separator);
+        AppendCsvField(doc, totals.Text(columnDef.total, settings), separator);
         doc += separator;
     });
     DropLastChar(doc, lineStart);
@@ -228,9 +228,9 @@ std::string ExportFolderListXml(const TFolderListRows& list, const TExportContex
     size_t written = 0;
     for (const TFoldInfo* node : list.rows) {
         doc += "<Detail>";
-        ForEachVisible(list.visible, [&](Column column, const TColumnSpec& spec) {
-            if (spec.xmlElement.empty()) return;
-            AppendXmlElement(doc, spec.xmlElement,
+        ForEachVisible(list.visible, [&](Column column, const TColumnSpec& columnDef) {
+            if (columnDef.xmlElement.empty()) return;
+            AppendXmlElement(doc, columnDef.xmlElement,
                              CellText(column, *node, list, settings, kCsvPercentPicture));
         });
         doc += "</Detail>\r\n";

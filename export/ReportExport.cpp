@@ -144,8 +144,8 @@ constexpr std::array<TKindSpec, 7> kKinds{{
 }};
 
 const TKindSpec& SpecOf(EReportKind kind) {
-    for (const TKindSpec& spec : kKinds) {
-        if (spec.kind == kind) return spec;
+    for (const TKindSpec& columnDef : kKinds) {
+        if (columnDef.kind == kind) return columnDef;
     }
     throw std::invalid_argument("not a summary report kind: " + std::string(ReportKindText(kind)));
 }
@@ -175,8 +175,8 @@ std::vector<TSummaryRow> RowsOf(const TSummaryReport& report) {
 }
 
 // The XML name of a file type: "No Type" for a type without a name.
-std::string_view XmlName(const TKindSpec& spec, std::string_view name) {
-    if (spec.kind == EReportKind::FileTypes &&
+std::string_view XmlName(const TKindSpec& columnDef, std::string_view name) {
+    if (columnDef.kind == EReportKind::FileTypes &&
         name.find_first_not_of(' ') == std::string_view::npos) {
         return "No Type";
     }
@@ -187,15 +187,15 @@ std::string_view XmlName(const TKindSpec& spec, std::string_view name) {
 
 std::string ExportReportHtml(EReportKind kind, TSummaryReport& report,
                              const TExportContext& context) {
-    const TKindSpec& spec = SpecOf(kind);
+    const TKindSpec& columnDef = SpecOf(kind);
     std::string doc;
     AppendReportHtmlHead(doc, context.now);
     doc += "<h5 align=\"left\">";
-    doc += spec.htmlTitle;
+    doc += columnDef.htmlTitle;
     AppendMarkupText(doc, context.pathBoxText);
     doc += "</h5>\r\n";
     doc += kHtmlTableOpen;
-    doc += spec.htmlHeader;
+    doc += columnDef.htmlHeader;
     doc += kCrLf;
 
     const TDoneFlagHold hold(report.done);
@@ -204,7 +204,7 @@ std::string ExportReportHtml(EReportKind kind, TSummaryReport& report,
     size_t written = 0;
     for (const TSummaryRow& row : rows) {
         doc += "<TR>";
-        spec.htmlFields.ForEach([&](EField field, size_t) {
+        columnDef.htmlFields.ForEach([&](EField field, size_t) {
             const bool size = field == EField::Size || field == EField::AllocSize;
             doc += size ? "<TD align=\"right\">" : "<TD>";
             AppendMarkupText(doc, FieldText(field, row, report, context.settings, kPercentPicture));
@@ -219,18 +219,18 @@ std::string ExportReportHtml(EReportKind kind, TSummaryReport& report,
 
 std::string ExportReportCsv(EReportKind kind, TSummaryReport& report,
                             const TExportContext& context) {
-    const TKindSpec& spec = SpecOf(kind);
+    const TKindSpec& columnDef = SpecOf(kind);
     const std::string separator = CsvSeparator(context.settings.CSVSep);
     std::string doc;
     AppendCsvHead(doc, context.now);
-    doc += spec.csvTitle;
+    doc += columnDef.csvTitle;
     doc += context.pathBoxText;
     doc += "\r\n\r\n";
     if (report.load) report.load();
 
-    spec.csvFields.ForEach([&](EField, size_t i) {
+    columnDef.csvFields.ForEach([&](EField, size_t i) {
         if (i > 0) doc += separator;
-        AppendCsvField(doc, spec.csvHeaders[i], separator);
+        AppendCsvField(doc, columnDef.csvHeaders[i], separator);
     });
     doc += kCrLf;
 
@@ -239,10 +239,10 @@ std::string ExportReportCsv(EReportKind kind, TSummaryReport& report,
     doc.reserve(doc.size() + rows.size() * 80);
     size_t written = 0;
     for (const TSummaryRow& row : rows) {
-        spec.csvFields.ForEach([&](EField field, size_t i) {
+        columnDef.csvFields.ForEach([&](EField field, size_t i) {
             if (i > 0) doc += separator;
             AppendCsvField(doc,
-                           FieldText(field, row, report, context.settings, spec.csvPercentPicture),
+                           FieldText(field, row, report, context.settings, columnDef.csvPercentPicture),
                            separator);
         });
         doc += kCrLf;
@@ -253,7 +253,7 @@ std::string ExportReportCsv(EReportKind kind, TSummaryReport& report,
 
 std::string ExportReportXml(EReportKind kind, TSummaryReport& report,
                             const TExportContext& context) {
-    const TKindSpec& spec = SpecOf(kind);
+    const TKindSpec& columnDef = SpecOf(kind);
     const TExportSettings& settings = context.settings;
     std::string doc;
     AppendXmlHead(doc, context.now);
@@ -263,25 +263,25 @@ std::string ExportReportXml(EReportKind kind, TSummaryReport& report,
     const std::vector<TSummaryRow> rows = RowsOf(report);
     doc.reserve(doc.size() + rows.size() * 160 + 64);
     doc += '<';
-    doc += spec.xmlList;
+    doc += columnDef.xmlList;
     doc += ">\r\n";
     size_t written = 0;
     for (const TSummaryRow& row : rows) {
         doc += '<';
-        doc += spec.xmlRecord;
+        doc += columnDef.xmlRecord;
         doc += '>';
-        AppendXmlElement(doc, spec.xmlNameTag, XmlName(spec, row.name));
-        if (spec.kind == EReportKind::Owner) AppendXmlElement(doc, "Domain", row.second);
+        AppendXmlElement(doc, columnDef.xmlNameTag, XmlName(columnDef, row.name));
+        if (columnDef.kind == EReportKind::Owner) AppendXmlElement(doc, "Domain", row.second);
         AppendXmlElement(doc, "NoOfFiles", std::to_string(row.count));
         AppendXmlElement(doc, "Size", SizeCell(settings, kReportSizeMask, row.size));
         AppendXmlElement(doc, "SizeOnDisk", SizeCell(settings, kReportSizeMask, row.allocSize));
         doc += "</";
-        doc += spec.xmlRecord;
+        doc += columnDef.xmlRecord;
         doc += ">\r\n";
         context.RowWritten(++written);
     }
     doc += "</";
-    doc += spec.xmlList;
+    doc += columnDef.xmlList;
     doc += ">\r\n</MainSec>\r\n";
     return doc;
 }

@@ -106,8 +106,8 @@ std::string ExportViewerHtml(const TViewerList& list, const TExportContext& cont
     doc += kHtmlTableOpen;
     doc += kCrLf;
     doc += "<tr bgcolor=\"#F5F2F7\">\r\n";
-    ForEachVisible(list.visible, [&](Column, const TColumnSpec& spec) {
-        doc += spec.htmlHeader;
+    ForEachVisible(list.visible, [&](Column, const TColumnSpec& columnDef) {
+        doc += columnDef.htmlHeader;
         doc += kCrLf;
     });
     doc += "</TR>\r\n";
@@ -116,8 +116,8 @@ std::string ExportViewerHtml(const TViewerList& list, const TExportContext& cont
     size_t written = 0;
     ForEachWrittenRow(list, kHtmlMinimumSelected, [&](const TFoldInfo& node) {
         doc += "<TR>";
-        ForEachVisible(list.visible, [&](Column column, const TColumnSpec& spec) {
-            doc += spec.htmlCellOpen;
+        ForEachVisible(list.visible, [&](Column column, const TColumnSpec& columnDef) {
+            doc += columnDef.htmlCellOpen;
             AppendMarkupText(doc, CellText(column, node, list, settings));
             doc += "</TD>";
         });
@@ -157,8 +157,8 @@ std::string ExportViewerCsv(const TViewerList& list, const TExportContext& conte
     doc += "\r\n\r\n";
 
     size_t lineStart = doc.size();
-    ForEachVisible(list.visible, [&](Column, const TColumnSpec& spec) {
-        AppendCsvField(doc, spec.name, separator);
+    ForEachVisible(list.visible, [&](Column, const TColumnSpec& columnDef) {
+        AppendCsvField(doc, columnDef.name, separator);
         doc += separator;
     });
     DropLastChar(doc, lineStart);
@@ -205,8 +205,8 @@ std::string ExportViewerXml(const TViewerList& list, const TExportContext& conte
     size_t written = 0;
     ForEachWrittenRow(list, kCsvXmlMinimumSelected, [&](const TFoldInfo& node) {
         doc += "<Detail>";
-        ForEachVisible(list.visible, [&](Column column, const TColumnSpec& spec) {
-            AppendXmlElement(doc, spec.xmlElement, CellText(column, node, list, context.settings));
+        ForEachVisible(list.visible, [&](Column column, const TColumnSpec& columnDef) {
+            AppendXmlElement(doc, columnDef.xmlElement, CellText(column, node, list, context.settings));
         });
         doc += "</Detail>\r\n";
         context.RowWritten(++written);

@@ -30,21 +30,21 @@ public:
     TFoldInfo* Folder(TFoldInfo* parent, std::string_view name) {
         return report->NewFolder(parent, name);
     }
-    TFoldInfo* File(TFoldInfo* parent, std::string_view name, TFileSpec spec = {}) {
+    TFoldInfo* File(TFoldInfo* parent, std::string_view name, TFileSpec shape = {}) {
         TFoldInfo* f = report->NewFile(parent, name);
-        f->FSize = spec.size;
-        f->FAllocSize = spec.size == 0 ? 0 : (std::ceil(spec.size / 4096) * 4096);
-        f->FAttr = spec.attr;
-        f->FModified = spec.modified;
-        f->FCreated = spec.created;
-        f->FAccessed = spec.accessed;
+        f->FSize = shape.size;
+        f->FAllocSize = shape.size == 0 ? 0 : (std::ceil(shape.size / 4096) * 4096);
+        f->FAttr = shape.attr;
+        f->FModified = shape.modified;
+        f->FCreated = shape.created;
+        f->FAccessed = shape.accessed;
         f->SetType("Test File", 6);  // as a scan does (an untyped node has no valid type id)
         return f;
     }
     TFoldInfo* File(TFoldInfo* parent, std::string_view name, double size) {
-        TFileSpec spec;
-        spec.size = size;
-        return File(parent, name, spec);
+        TFileSpec shape;
+        shape.size = size;
+        return File(parent, name, shape);
     }
     std::unique_ptr<TFolioscope> report;
 };

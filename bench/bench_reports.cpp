@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
         options.LVSortOrder9 = 1;
         reports.SortAllFolders();
     });
-    report("owners (one stat per file)", TReportKind::Owner, 2.0,
+    report("owners (snapshot ids)     ", TReportKind::Owner, 2.0,
            [&] { reports.LoadOwnerReport(true); });
 
     for (const char* key : {"DUPSN", "DUPSS", "DUPSD"}) {

@@ -20,12 +20,12 @@ const char* const kWords[] = {"report", "draft",  "photo", "invoice", "notes", "
                               "final",  "old",    "copy",  "test",    "build", "index",  "log"};
 // Extensions with weights: common ones often, rare ones seldom; upper-case variants included.
 const std::pair<const char*, int> kExts[] = {
-    {".txt", 40}, {".jpg", 60}, {".JPG", 8},  {".png", 30}, {".pdf", 20}, {".mp3", 15},
-    {".flac", 3}, {".mkv", 2},  {".mp4", 6},  {".zip", 5},  {".tar.gz", 3}, {".zst", 1},
-    {".c", 25},   {".h", 25},   {".cpp", 20}, {".o", 15},   {".so", 5},   {".py", 15},
-    {".json", 12}, {".xml", 8}, {".html", 8}, {".css", 5},  {".js", 20},  {".log", 10},
-    {".tmp", 4},  {".bak", 3},  {".swp", 1},  {".docx", 4}, {".xlsx", 3}, {".odt", 2},
-    {"", 12},     {".md", 8},   {".svg", 6},  {".webp", 3}, {".iso", 1},  {".deb", 1},
+    {".txt", 40},      {".jpg", 60}, {".JPG", 8},  {".png", 30}, {".pdf", 20},   {".mp3", 15},
+    {".flac", 3},      {".mkv", 2},  {".mp4", 6},  {".zip", 5},  {".tar.gz", 3}, {".zst", 1},
+    {".c", 25},        {".h", 25},   {".cpp", 20}, {".o", 15},   {".so", 5},     {".py", 15},
+    {".json", 12},     {".xml", 8},  {".html", 8}, {".css", 5},  {".js", 20},    {".log", 10},
+    {".tmp", 4},       {".bak", 3},  {".swp", 1},  {".docx", 4}, {".xlsx", 3},   {".odt", 2},
+    {"", 12},          {".md", 8},   {".svg", 6},  {".webp", 3}, {".iso", 1},    {".deb", 1},
     {".weird-ext", 1}, {".Txt", 1}};
 
 class Generator {

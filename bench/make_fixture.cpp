@@ -9,8 +9,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s <root> <file count> [seed]\n", argv[0]);
         return 2;
     }
-    auto stats = fscope::bench::GenerateFixtureTree(argv[1], std::strtoull(argv[2], nullptr, 10),
-                                                    argc > 3 ? std::strtoull(argv[3], nullptr, 10) : 1);
+    auto stats =
+        fscope::bench::GenerateFixtureTree(argv[1], std::strtoull(argv[2], nullptr, 10),
+                                           argc > 3 ? std::strtoull(argv[3], nullptr, 10) : 1);
     std::printf("%llu files, %llu folders, %llu links, %llu bytes\n",
                 static_cast<unsigned long long>(stats.files),
                 static_cast<unsigned long long>(stats.folders),

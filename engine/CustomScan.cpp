@@ -34,27 +34,41 @@ bool TFolioscope::MatchesCriteria(const TDirEntry& e) const {
     // 2. Size, in the chosen unit, not rounded.
     if (!FAllFiles) {
         double divisor;
-        if (FileUnit == "KB") divisor = 1024.0;
-        else if (FileUnit == "MB") divisor = 1048576.0;
-        else if (FileUnit == "GB") divisor = 1073741824.0;
-        else return false;  // a unit the dialog never offers: no file can be measured in it
+        if (FileUnit == "KB")
+            divisor = 1024.0;
+        else if (FileUnit == "MB")
+            divisor = 1048576.0;
+        else if (FileUnit == "GB")
+            divisor = 1073741824.0;
+        else
+            return false;  // a unit the dialog never offers: no file can be measured in it
         const double v = static_cast<double>(e.size) / divisor;
         bool ok;
-        if (FileGLE == "=") ok = v == FileSize;
-        else if (FileGLE == ">") ok = v > FileSize;
-        else if (FileGLE == "<") ok = v < FileSize;
-        else if (FileGLE == ">=") ok = v >= FileSize;
-        else if (FileGLE == "<=") ok = v <= FileSize;
-        else ok = false;
+        if (FileGLE == "=")
+            ok = v == FileSize;
+        else if (FileGLE == ">")
+            ok = v > FileSize;
+        else if (FileGLE == "<")
+            ok = v < FileSize;
+        else if (FileGLE == ">=")
+            ok = v >= FileSize;
+        else if (FileGLE == "<=")
+            ok = v <= FileSize;
+        else
+            ok = false;
         if (!ok) return false;
     }
     // 3. Date: whole local days, both ends inclusive.
     if (!DAllFiles) {
         const TFileTime* t;
-        if (DateType == "LM") t = &e.modified;
-        else if (DateType == "LC") t = &e.created;
-        else if (DateType == "LA") t = &e.accessed;
-        else return false;
+        if (DateType == "LM")
+            t = &e.modified;
+        else if (DateType == "LC")
+            t = &e.created;
+        else if (DateType == "LA")
+            t = &e.accessed;
+        else
+            return false;
         const double day = std::floor(FileTimeToDateTime(t->seconds, t->nanoseconds));
         if (day < std::floor(FromDate) || day > std::floor(ToDate)) return false;
     }

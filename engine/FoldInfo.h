@@ -34,7 +34,7 @@ public:
     void push_back(TFoldInfo* node) { items_.push_back(node); }
     void reserve(size_t n) { items_.reserve(n); }
 
-    double FPercent = 0;       // share of this folder in its level's total (tree panel)
+    double FPercent = 0;  // share of this folder in its level's total (tree panel)
     bool FPercentDone = false;
     bool FTotalsDone = false;  // FSize/FAllocSize/FFileCount/FFolderCount hold subtree totals
 

@@ -112,7 +112,8 @@ std::string TFolioscope::FullPathOf(const TFoldInfo* node) const {
 size_t TFolioscope::MemoryBytes() const {
     size_t bytes = arena_.BytesReserved();
     bytes += FItems.items().capacity() * sizeof(TFoldInfo*);
-    for (const TFoldList* list : folderLists_) bytes += list->items().capacity() * sizeof(TFoldInfo*);
+    for (const TFoldList* list : folderLists_)
+        bytes += list->items().capacity() * sizeof(TFoldInfo*);
     bytes += folderLists_.capacity() * sizeof(TFoldList*);
     return bytes;
 }

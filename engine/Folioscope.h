@@ -55,11 +55,11 @@ public:
     TFolioscope& operator=(const TFolioscope&) = delete;
 
     // ---- state -------------------------------------------------------------------------
-    bool FInDrive = false;          // XML reader state
-    std::string FFileName;          // the archive this report was loaded from, if any
-    std::string FRootPath;          // ends in '/'
-    TFoldList FItems;               // top-level nodes in listing order
-    TExtList FExtList;              // type totals in first-met order
+    bool FInDrive = false;  // XML reader state
+    std::string FFileName;  // the archive this report was loaded from, if any
+    std::string FRootPath;  // ends in '/'
+    TFoldList FItems;       // top-level nodes in listing order
+    TExtList FExtList;      // type totals in first-met order
     uint32_t FClusterSize = 4096;
     std::atomic<bool> FStop{false};
     std::shared_ptr<TScanProgress> FProgressLabel;  // null: no progress display

@@ -76,7 +76,8 @@ bool TFolioscope::ScanFolder(const std::string& path, TFoldList& list, TFoldInfo
 
 bool TFolioscope::Walk(const std::string& rootPath, TFoldInfo* rootParent, bool custom) {
     std::unique_ptr<IFolderReader> rootReader = source_->OpenRoot(rootPath);
-    if (rootReader) TTreeWalk(*this, custom, walkThreads_).Run(std::move(rootReader), rootPath, rootParent);
+    if (rootReader)
+        TTreeWalk(*this, custom, walkThreads_).Run(std::move(rootReader), rootPath, rootParent);
     return true;
 }
 

@@ -103,8 +103,10 @@ TFileMask::TFileMask(std::string_view mask) : text_(mask) {
 
 bool TFileMask::TokenMatches(const Token& t, unsigned char c) const {
     switch (t.kind) {
-        case Token::Kind::Literal: return UpAscii(c) == t.literal;
-        case Token::Kind::AnyOne: return true;
+        case Token::Kind::Literal:
+            return UpAscii(c) == t.literal;
+        case Token::Kind::AnyOne:
+            return true;
         case Token::Kind::Set: {
             unsigned char u = UpAscii(c);
             bool in = false;
@@ -115,7 +117,8 @@ bool TFileMask::TokenMatches(const Token& t, unsigned char c) const {
                 }
             return in != t.negated;
         }
-        case Token::Kind::AnyRun: return true;
+        case Token::Kind::AnyRun:
+            return true;
     }
     return false;
 }

@@ -20,7 +20,9 @@ unsigned TTreeWalk::DefaultThreads() {
 }
 
 TTreeWalk::TTreeWalk(TFolioscope& report, bool custom, unsigned threads)
-    : r_(report), custom_(custom), threads_(threads ? threads : 1),
+    : r_(report),
+      custom_(custom),
+      threads_(threads ? threads : 1),
       folderType_(report.FolderTypeId()) {}
 
 TTreeWalk::~TTreeWalk() = default;

@@ -61,8 +61,8 @@ private:
     TFoldInfo* NewNode(Worker& worker, TFoldInfo* parent, std::string_view name, bool folder);
     void AddFile(Task& task, Worker& worker, const TDirEntry& entry, TFoldInfo* parent);
     bool ShouldSpawn(const Task& task, int depth, const std::string& path) const;
-    void Spawn(Task& from, std::unique_ptr<IFolderReader> reader, TFoldInfo* node,
-               std::string path, int depth);
+    void Spawn(Task& from, std::unique_ptr<IFolderReader> reader, TFoldInfo* node, std::string path,
+               int depth);
     void Merge(TFoldList& target, size_t firstNew);
     void FixTypes(TFoldList& target, size_t firstNew);
 

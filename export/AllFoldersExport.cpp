@@ -87,7 +87,8 @@ std::string ExportAllFoldersHtml(TAllFoldersList& list, const TExportContext& co
     doc += "</h5>\r\n";
     doc += kHtmlTableOpen;
     doc += "<tr bgcolor=\"#F5F2F7\" style=\"font-weight:bold;\">";
-    ForEachVisible(list.visible, [&](Column, const TColumnSpec& columnDef) { doc += columnDef.htmlHeader; });
+    ForEachVisible(list.visible,
+                   [&](Column, const TColumnSpec& columnDef) { doc += columnDef.htmlHeader; });
     doc += "</TR>\r\n";
 
     const TDoneFlagHold hold(list.done);

@@ -141,7 +141,8 @@ std::string ExportFolderListHtml(const TFolderListRows& list, const TExportConte
     doc += "</h5>\r\n";
     doc += kHtmlTableOpen;
     doc += "<tr style=\"background-color:#eeeeee;font-weight:bold;\">";
-    ForEachVisible(list.visible, [&](Column, const TColumnSpec& columnDef) { doc += columnDef.htmlHeader; });
+    ForEachVisible(list.visible,
+                   [&](Column, const TColumnSpec& columnDef) { doc += columnDef.htmlHeader; });
     doc += "</TR>\r\n";
 
     TTotals totals;

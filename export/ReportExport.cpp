@@ -241,9 +241,9 @@ std::string ExportReportCsv(EReportKind kind, TSummaryReport& report,
     for (const TSummaryRow& row : rows) {
         columnDef.csvFields.ForEach([&](EField field, size_t i) {
             if (i > 0) doc += separator;
-            AppendCsvField(doc,
-                           FieldText(field, row, report, context.settings, columnDef.csvPercentPicture),
-                           separator);
+            AppendCsvField(
+                doc, FieldText(field, row, report, context.settings, columnDef.csvPercentPicture),
+                separator);
         });
         doc += kCrLf;
         context.RowWritten(++written);

@@ -206,7 +206,8 @@ std::string ExportViewerXml(const TViewerList& list, const TExportContext& conte
     ForEachWrittenRow(list, kCsvXmlMinimumSelected, [&](const TFoldInfo& node) {
         doc += "<Detail>";
         ForEachVisible(list.visible, [&](Column column, const TColumnSpec& columnDef) {
-            AppendXmlElement(doc, columnDef.xmlElement, CellText(column, node, list, context.settings));
+            AppendXmlElement(doc, columnDef.xmlElement,
+                             CellText(column, node, list, context.settings));
         });
         doc += "</Detail>\r\n";
         context.RowWritten(++written);

@@ -54,8 +54,8 @@ int DaysInMonth(int y, int m) {
 }  // namespace
 
 double EncodeDate(int year, int month, int day) {
-    return static_cast<double>(DaysFromCivil(year, static_cast<unsigned>(month),
-                                             static_cast<unsigned>(day))) +
+    return static_cast<double>(
+               DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day))) +
            kUnixEpochDays;
 }
 

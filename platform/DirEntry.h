@@ -36,7 +36,7 @@ struct TFileTime {
 struct TDirEntry {
     std::string_view name;  // valid until the reader's next call
     uint32_t attr = 0;
-    uint64_t size = 0;  // 0 for directories; a link's own length
+    uint64_t size = 0;           // 0 for directories; a link's own length
     uint32_t uid = kUnknownUid;  // the owner's user id
     TFileTime accessed, modified, created;
     bool IsDirectory() const { return (attr & kAttrDirectory) != 0; }
@@ -65,7 +65,8 @@ public:
     // Opens `path` (absolute, ending in '/'); null when it does not exist or cannot be read.
     virtual std::unique_ptr<IFolderReader> OpenRoot(const std::string& path) = 0;
     // Reads one entry without following links. Returns 0 on success, else the errno value.
-    virtual int StatEntry(const std::string& fullPath, TDirEntry& entry, std::string& nameStore) = 0;
+    virtual int StatEntry(const std::string& fullPath, TDirEntry& entry,
+                          std::string& nameStore) = 0;
 };
 
 // The real file system: openat/getdents64 relative to the parent's descriptor and statx with

@@ -3,9 +3,9 @@
 #include <fcntl.h>
 #include <linux/magic.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <sys/statfs.h>
 #include <sys/syscall.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -66,9 +66,12 @@ bool IsPseudoFileSystem(int fd) {
 uint32_t AttributesOf(std::string_view name, const struct statx& st) {
     uint32_t attr = 0;
     const unsigned type = st.stx_mode & S_IFMT;
-    if (type == S_IFDIR) attr |= kAttrDirectory;
-    else if (type == S_IFLNK) attr |= kAttrReparsePoint;
-    else if (type != S_IFREG) attr |= kAttrSystem;
+    if (type == S_IFDIR)
+        attr |= kAttrDirectory;
+    else if (type == S_IFLNK)
+        attr |= kAttrReparsePoint;
+    else if (type != S_IFREG)
+        attr |= kAttrSystem;
     if (!(st.stx_mode & S_IWUSR) || (st.stx_attributes & STATX_ATTR_IMMUTABLE))
         attr |= kAttrReadOnly;
     if (!name.empty() && name.front() == '.') attr |= kAttrHidden;
@@ -96,7 +99,9 @@ void FillEntry(std::string_view name, const struct statx& st, TDirEntry& e) {
 class EmptyReader final : public IFolderReader {
 public:
     bool Next(TDirEntry&) override { return false; }
-    std::unique_ptr<IFolderReader> OpenChild(const TDirEntry&) override { return EmptyFolderReader(); }
+    std::unique_ptr<IFolderReader> OpenChild(const TDirEntry&) override {
+        return EmptyFolderReader();
+    }
 };
 
 class DiskFolderReader final : public IFolderReader {

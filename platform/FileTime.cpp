@@ -20,7 +20,8 @@ struct OffsetCacheEntry {
 
 bool LocalOffset(int64_t seconds, long& offset) {
     thread_local std::array<OffsetCacheEntry, 256> cache;
-    int64_t bucket = seconds >= 0 ? seconds / kBucketSeconds : -((-seconds - 1) / kBucketSeconds) - 1;
+    int64_t bucket =
+        seconds >= 0 ? seconds / kBucketSeconds : -((-seconds - 1) / kBucketSeconds) - 1;
     OffsetCacheEntry& e = cache[static_cast<size_t>(bucket) & 255];
     if (e.bucket != bucket) {
         std::time_t t = static_cast<std::time_t>(bucket * kBucketSeconds);

@@ -16,9 +16,9 @@ struct Registry {
 
     Registry() {
         // Fixed slots first, so indices 3 (folder) and 6 (generic file) mean the same everywhere.
-        const char* fixed[] = {"text-x-generic", "application-x-executable", "drive-harddisk",
-                               "folder",         "folder-open",              "emblem-symbolic-link",
-                               "text-x-generic-template"};
+        const char* fixed[] = {
+            "text-x-generic", "application-x-executable", "drive-harddisk",         "folder",
+            "folder-open",    "emblem-symbolic-link",     "text-x-generic-template"};
         for (const char* n : fixed) IconIndexLocked(n);
     }
     int IconIndexLocked(const std::string& name) {

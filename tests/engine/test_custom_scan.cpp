@@ -38,9 +38,9 @@ TEST(MatchesCriteria, NamesSizesDatesAttributes) {
         const char* unit;
         uint64_t size;
         bool match;
-    } sizes[] = {{"=", 1, "KB", 1024, true},     {"=", 1, "KB", 1025, false},
-                 {">=", 1, "MB", 1048576, true}, {">=", 1, "MB", 1048575, false},
-                 {"<", 1, "KB", 0, true},        {">", 0.5, "KB", 513, true},
+    } sizes[] = {{"=", 1, "KB", 1024, true},        {"=", 1, "KB", 1025, false},
+                 {">=", 1, "MB", 1048576, true},    {">=", 1, "MB", 1048575, false},
+                 {"<", 1, "KB", 0, true},           {">", 0.5, "KB", 513, true},
                  {"<=", 1, "GB", 1073741824, true}, {"<>", 1, "KB", 5, false},
                  {">=", 0, "TB", 5, false}};
     r.FAllFiles = false;

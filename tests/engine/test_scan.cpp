@@ -32,8 +32,12 @@ std::set<std::string> Names(const TFoldList& list) {
 TEST(AllocSize, WholeClustersRoundedUp) {
     TFolioscope r;
     r.FClusterSize = 4096;
-    for (auto [size, alloc] : {std::pair{0.0, 0.0}, {1.0, 4096.0}, {4096.0, 4096.0},
-                               {4097.0, 8192.0}, {6144.0, 8192.0}, {1e15, 1e15}})
+    for (auto [size, alloc] : {std::pair{0.0, 0.0},
+                               {1.0, 4096.0},
+                               {4096.0, 4096.0},
+                               {4097.0, 8192.0},
+                               {6144.0, 8192.0},
+                               {1e15, 1e15}})
         EXPECT_EQ(r.AllocSizeOf(size), alloc) << size;
 }
 
@@ -188,8 +192,8 @@ TEST(Scan, LinksAreRecordedNotFollowed) {
 
 TEST(Scan, AwkwardNamesAreKeptByteForByte) {
     TempTree t;
-    const std::vector<std::string> names = {"quote\"d", "amp&amp;", "new\nline", "tab\tx",
-                                            "bad\xff\xfeutf8", "<lt>", " lead", "trail "};
+    const std::vector<std::string> names = {"quote\"d",        "amp&amp;", "new\nline", "tab\tx",
+                                            "bad\xff\xfeutf8", "<lt>",     " lead",     "trail "};
     for (auto& n : names) t.File(n, 1);
     TFolioscope r;
     r.Scan(t.Root());

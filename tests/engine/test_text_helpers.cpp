@@ -23,14 +23,21 @@ TEST(NameMatchesMask, Table) {
         const char* mask;
         bool match;
     } cases[] = {
-        {"README", "*.*", false},      {"Report.TXT", "*.txt", true},
-        {"a1.log", "?1.*", true},      {"b.txt", "[a-c]*.txt", true},
-        {"b.txt", "[!a-c]*.txt", false}, {"d.txt", "[!a-c]*.txt", true},
-        {"", "*", true},               {"abc", "a*b*c", true},
-        {"abXbc", "a*bc", true},       {"ab", "a?b", false},
-        {"x.tar.gz", "*.gz", true},    {"\xff\xfe.bin", "*.BIN", true},
+        {"README", "*.*", false},
+        {"Report.TXT", "*.txt", true},
+        {"a1.log", "?1.*", true},
+        {"b.txt", "[a-c]*.txt", true},
+        {"b.txt", "[!a-c]*.txt", false},
+        {"d.txt", "[!a-c]*.txt", true},
+        {"", "*", true},
+        {"abc", "a*b*c", true},
+        {"abXbc", "a*bc", true},
+        {"ab", "a?b", false},
+        {"x.tar.gz", "*.gz", true},
+        {"\xff\xfe.bin", "*.BIN", true},
     };
-    for (const Case& c : cases) EXPECT_EQ(NameMatchesMask(c.name, c.mask), c.match) << c.name << " " << c.mask;
+    for (const Case& c : cases)
+        EXPECT_EQ(NameMatchesMask(c.name, c.mask), c.match) << c.name << " " << c.mask;
 }
 
 TEST(NameMatchesMask, MalformedMasksRaiseTheMaskError) {
@@ -62,7 +69,8 @@ TEST(FileTimeToDateTime, ConvertsAndRejectsOutOfRange) {
 }
 
 TEST(DateTimeText, RoundTripsAndRejectsGarbage) {
-    for (const char* text : {"2009-03-01", "1999-12-31 23:59:59", "1601-01-01 00:00:01", "9999-12-31"})
+    for (const char* text :
+         {"2009-03-01", "1999-12-31 23:59:59", "1601-01-01 00:00:01", "9999-12-31"})
         EXPECT_EQ(DateTimeToText(*TextToDateTime(text)), text);
     for (const char* bad : {"", "2009-3-1", "2009-02-30", "2009-03-01 24:00:00", "2009-03-01x"})
         EXPECT_FALSE(TextToDateTime(bad).has_value()) << bad;

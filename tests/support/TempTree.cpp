@@ -1,8 +1,8 @@
 #include "support/TempTree.h"
 
-#include <sys/wait.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>

@@ -9,6 +9,14 @@ std::string_view ExtOfName(std::string_view name) {
     return dot == std::string_view::npos ? std::string_view{} : name.substr(dot);
 }
 
+void CopyEntryDetails(TFoldInfo& node, const TDirEntry& e) {
+    node.FAttr = e.attr;
+    node.FUid = e.uid;
+    node.FAccessed = FileTimeToDateTime(e.accessed.seconds, e.accessed.nanoseconds);
+    node.FModified = FileTimeToDateTime(e.modified.seconds, e.modified.nanoseconds);
+    node.FCreated = FileTimeToDateTime(e.created.seconds, e.created.nanoseconds);
+}
+
 std::string_view TFoldInfo::FExt() const {
     if (IsFolder()) return {};
     return ExtOfName(FName.view());

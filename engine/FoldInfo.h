@@ -84,6 +84,10 @@ public:
 };
 static_assert(sizeof(TFoldInfo) <= 88, "a node must stay small: the memory target is per entry");
 
+// Copies what a listing says of an entry into its node: attributes, owner id and the three
+// times in local time.
+void CopyEntryDetails(TFoldInfo& node, const TDirEntry& entry);
+
 // Extension of a file name: from the last '.', dot included; "" when there is none.
 std::string_view ExtOfName(std::string_view name);
 

@@ -49,23 +49,26 @@ uint32_t TFolioscope::FolderTypeId() const {
     return InternType(kFolderTypeName, FolderIconIndex());
 }
 
-TFoldInfo* TFolioscope::NewFolder(TFoldInfo* parent, std::string_view name) {
-    auto* node = new (arena_.Allocate(sizeof(TFoldInfo), alignof(TFoldInfo))) TFoldInfo;
-    auto* list = new (arena_.Allocate(sizeof(TFoldList), alignof(TFoldList))) TFoldList;
-    folderLists_.push_back(list);
-    node->FName = TNodeName(arena_.StoreName(name));
-    node->FItems = list;
+TFoldInfo* TFolioscope::MakeNode(TNodeArena& arena, std::vector<TFoldList*>& lists,
+                                  TFoldInfo* parent, std::string_view name, bool folder) {
+    auto* node = new (arena.Allocate(sizeof(TFoldInfo), alignof(TFoldInfo))) TFoldInfo;
+    node->FName = TNodeName(arena.StoreName(name));
     node->FParent = parent;
+    if (folder) {
+        auto* list = new (arena.Allocate(sizeof(TFoldList), alignof(TFoldList))) TFoldList;
+        lists.push_back(list);
+        node->FItems = list;
+    }
     ListOf(parent).push_back(node);
     return node;
 }
 
+TFoldInfo* TFolioscope::NewFolder(TFoldInfo* parent, std::string_view name) {
+    return MakeNode(arena_, folderLists_, parent, name, true);
+}
+
 TFoldInfo* TFolioscope::NewFile(TFoldInfo* parent, std::string_view name) {
-    auto* node = new (arena_.Allocate(sizeof(TFoldInfo), alignof(TFoldInfo))) TFoldInfo;
-    node->FName = TNodeName(arena_.StoreName(name));
-    node->FParent = parent;
-    ListOf(parent).push_back(node);
-    return node;
+    return MakeNode(arena_, folderLists_, parent, name, false);
 }
 
 void TFolioscope::Rename(TFoldInfo* node, std::string_view newName) {

@@ -146,6 +146,9 @@ private:
     void CountIntoTotals(const TFoldInfo* file);
     bool IsExcludedPath(const std::string& folderPath) const;
     void FreeLists();
+    // A node in `arena` (its child list registered in `lists`), appended to its parent's list.
+    TFoldInfo* MakeNode(TNodeArena& arena, std::vector<TFoldList*>& lists, TFoldInfo* parent,
+                        std::string_view name, bool folder);
 
     TScanSettings settings_;
     std::vector<std::string> excludedPaths_;  // ExPaths split into whole entries

@@ -32,16 +32,8 @@ bool TTreeWalk::Stopping() const {
 }
 
 TFoldInfo* TTreeWalk::NewNode(Worker& w, TFoldInfo* parent, std::string_view name, bool folder) {
-    auto* node = new (w.arena.Allocate(sizeof(TFoldInfo), alignof(TFoldInfo))) TFoldInfo;
-    node->FName = TNodeName(w.arena.StoreName(name));
-    node->FParent = parent;
-    if (folder) {
-        auto* list = new (w.arena.Allocate(sizeof(TFoldList), alignof(TFoldList))) TFoldList;
-        w.lists.push_back(list);
-        node->FItems = list;
-    }
-    r_.ListOf(parent).push_back(node);
-    return node;
+    // Each thread allocates from its own arena; the report adopts them when the walk ends.
+    return r_.MakeNode(w.arena, w.lists, parent, name, folder);
 }
 
 void TTreeWalk::AddFile(Task& t, Worker& w, const TDirEntry& e, TFoldInfo* parent) {
@@ -80,11 +72,7 @@ void TTreeWalk::AddFile(Task& t, Worker& w, const TDirEntry& e, TFoldInfo* paren
     node->FTypeId = info->FTypeId;
     node->FSize = size;
     node->FAllocSize = alloc;
-    node->FAttr = e.attr;
-    node->FUid = e.uid;
-    node->FAccessed = FileTimeToDateTime(e.accessed.seconds, e.accessed.nanoseconds);
-    node->FModified = FileTimeToDateTime(e.modified.seconds, e.modified.nanoseconds);
-    node->FCreated = FileTimeToDateTime(e.created.seconds, e.created.nanoseconds);
+    CopyEntryDetails(*node, e);
     if (parent) ++parent->FFileCount;
 }
 
@@ -167,11 +155,7 @@ void TTreeWalk::RunTask(Task& task, Worker& w, bool onCaller) {
         }
         TFoldInfo* node = NewNode(w, f.parent, e.name, true);
         node->FTypeId = folderType_;
-        node->FAttr = e.attr;
-        node->FUid = e.uid;
-        node->FAccessed = FileTimeToDateTime(e.accessed.seconds, e.accessed.nanoseconds);
-        node->FModified = FileTimeToDateTime(e.modified.seconds, e.modified.nanoseconds);
-        node->FCreated = FileTimeToDateTime(e.created.seconds, e.created.nanoseconds);
+        CopyEntryDetails(*node, e);
         std::unique_ptr<IFolderReader> child = f.reader->OpenChild(e);
         node->FItems->reserve(child->SizeHint());
         const int depth = f.depth + 1;

@@ -52,11 +52,7 @@ void TFolioscope::RefreshItems(TFoldList& list) {
             if (err == 0 && !e.IsDirectory()) {
                 node->FSize = static_cast<double>(e.size);
                 node->FAllocSize = AllocSizeOf(node->FSize);
-                node->FAttr = e.attr;
-                node->FUid = e.uid;
-                node->FAccessed = FileTimeToDateTime(e.accessed.seconds, e.accessed.nanoseconds);
-                node->FModified = FileTimeToDateTime(e.modified.seconds, e.modified.nanoseconds);
-                node->FCreated = FileTimeToDateTime(e.created.seconds, e.created.nanoseconds);
+                CopyEntryDetails(*node, e);
             } else if (err == 0 || IsGone(err)) {
                 items[i] = nullptr;  // gone (or no longer a file): its place is packed below
                 continue;

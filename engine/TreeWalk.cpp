@@ -147,7 +147,9 @@ void TTreeWalk::RunTask(Task& task, Worker& w, bool onCaller) {
         if (progress) {
             progress->SetFolder(childPath);
             progress->folders.fetch_add(1, std::memory_order_relaxed);
-            progress->files.store(w.files, std::memory_order_relaxed);
+            // Each thread adds what it found since its last folder: the record shows the sum.
+            progress->files.fetch_add(w.files - w.filesShown, std::memory_order_relaxed);
+            w.filesShown = w.files;
         }
         if (r_.IsExcludedPath(childPath)) {
             if (pump) r_.FMessagePump();

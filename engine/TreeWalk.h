@@ -53,6 +53,7 @@ private:
         std::vector<TFoldList*> lists;
         int32_t files = 0;
         int32_t folders = 0;
+        int32_t filesShown = 0;  // files already added to the progress record
     };
 
     void WorkerLoop(Worker& worker, bool onCaller);

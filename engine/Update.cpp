@@ -68,7 +68,6 @@ void TFolioscope::RefreshItems(TFoldList& list) {
             RefreshItems(*node->FItems);
             RefreshFolder(*node->FItems, own, node);
         }
-        if (FProgressLabel) FProgressLabel->files.store(FFileCount, std::memory_order_relaxed);
         if (FMessagePump) FMessagePump();
     }
     // Pack the emptied places; survivors keep their order.

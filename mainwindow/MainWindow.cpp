@@ -98,6 +98,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(splMain);
     CreateStatusBar();
     CreateProgressPanel();
+    CreateContextMenus();
 
     connect(tvwFolders_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { RunCommand([this] { TreeSelectionChanged(); }); });

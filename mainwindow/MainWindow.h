@@ -17,6 +17,7 @@ class QAction;
 class QActionGroup;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QModelIndex;
 class QRadioButton;
 class QTabWidget;
@@ -114,6 +115,18 @@ private:
     void InitFolderTree();
     QAction* NewAction(const char* name, const QString& caption, const QKeySequence& shortcut,
                        std::function<void()> command);
+    // A menu item of its own (not a window action): its shortcut works only where the item is
+    // shown. Without a command the item stays disabled (the command comes later).
+    QAction* AddMenuItem(QMenu* menu, const char* name, const QString& caption,
+                         const QKeySequence& shortcut, std::function<void()> command);
+    void CreateContextMenus();
+    void TreeContextMenu(const QPoint& position);
+    void ListContextMenu(const QPoint& position);
+    void ExploreTreeFolder();
+    void TreeCommandPrompt();
+    void CopySelectedPaths();
+    void ShowGettingStarted();
+    void ShowAbout();
 
     void StartScan(const std::string& path, bool paintFirst);
     void PollScan();
@@ -135,6 +148,8 @@ private:
     void LeaveWorkerRunning();
     void SaveColumnLayouts();
     QModelIndex SelectedTreeNode() const;
+    // NodePath of the selected report or folder node; empty for "My Reports" or none.
+    std::string SelectedNodePath() const;
 
     // Reports and state.
     std::vector<std::unique_ptr<TFolioscope>> reportList_;
@@ -173,6 +188,8 @@ private:
     QLabel* lblProg_ = nullptr;
     QTimer* pollTimer_ = nullptr;
     std::unique_ptr<TfrmProg> progress_;
+    QMenu* popTree_ = nullptr;      // the folder tree's context menu
+    QMenu* popListView_ = nullptr;  // the File Explorer's context menu
 
     TFolderTreeModel* treeModel_ = nullptr;
     TExplorerModel* explorerModel_ = nullptr;

@@ -21,10 +21,13 @@
 #include <QVBoxLayout>
 
 #include "common/Options.h"
+#include "dialogs/ProductPages.h"
 #include "mainwindow/ExplorerModel.h"
 #include "mainwindow/FolderTreeModel.h"
 #include "mainwindow/FolderTreeView.h"
+#include "mainwindow/HelpCommands.h"
 #include "mainwindow/MainWindow.h"
+#include "mainwindow/MenuItems.h"
 #include "mainwindow/ShareBar.h"
 
 namespace fscope {
@@ -40,25 +43,59 @@ struct TReportTab {
 
 const std::vector<TReportTab>& ReportTabs() {
     static const std::vector<TReportTab> tabs = {
-        {"tsSum", "File Types", "lvwRB",
-         {{"Type", 150}, {"Extension", 70}, {"Percent", 80}, {"Files", 90}, {"Size", 110},
+        {"tsSum",
+         "File Types",
+         "lvwRB",
+         {{"Type", 150},
+          {"Extension", 70},
+          {"Percent", 80},
+          {"Files", 90},
+          {"Size", 110},
           {"Size on Disk", 100}}},
-        {"tsAttr", "Attributes", "lvwAttr",
+        {"tsAttr",
+         "Attributes",
+         "lvwAttr",
          {{"Attribute", 110}, {"Files", 70}, {"Size", 100}, {"Size on Disk", 100}}},
-        {"tsSize", "File Size", "lvwSize",
-         {{"Size Range", 150}, {"Files", 90}, {"Percent", 70}, {"Size", 110}, {"Size on Disk", 110}}},
-        {"tsDate", "File Date", "lvwDate",
+        {"tsSize",
+         "File Size",
+         "lvwSize",
+         {{"Size Range", 150},
+          {"Files", 90},
+          {"Percent", 70},
+          {"Size", 110},
+          {"Size on Disk", 110}}},
+        {"tsDate",
+         "File Date",
+         "lvwDate",
          {{"Date Range", 150}, {"Files", 90}, {"Size", 110}, {"Size on Disk", 110}}},
-        {"tsTime", "File Time", "lvwTime",
+        {"tsTime",
+         "File Time",
+         "lvwTime",
          {{"Time Range", 150}, {"Files", 90}, {"Size", 110}, {"Size on Disk", 110}}},
-        {"tsOwner", "File Ownership", "lvwOwner",
-         {{"Owner Name", 120}, {"Domain Name", 120}, {"Files", 70}, {"Percent", 80}, {"Size", 100},
+        {"tsOwner",
+         "File Ownership",
+         "lvwOwner",
+         {{"Owner Name", 120},
+          {"Domain Name", 120},
+          {"Files", 70},
+          {"Percent", 80},
+          {"Size", 100},
           {"Size on Disk", 100}}},
-        {"tsSp", "Custom Types Summary", "lvwSp",
+        {"tsSp",
+         "Custom Types Summary",
+         "lvwSp",
          {{"Type", 250}, {"Files", 70}, {"Size", 100}, {"Size on Disk", 100}}},
-        {"tsAllFolders", "All Folders and SubFolders List", "lvwAllFolders",
-         {{"Name", 150}, {"Path", 300}, {"% of Parent", 80}, {"Size", 100}, {"Size on Disk", 100},
-          {"Files", 0}, {"Folders", 0}, {"Last Modified", 130}}},
+        {"tsAllFolders",
+         "All Folders and SubFolders List",
+         "lvwAllFolders",
+         {{"Name", 150},
+          {"Path", 300},
+          {"% of Parent", 80},
+          {"Size", 100},
+          {"Size on Disk", 100},
+          {"Files", 0},
+          {"Folders", 0},
+          {"Last Modified", 130}}},
     };
     return tabs;
 }
@@ -66,7 +103,8 @@ const std::vector<TReportTab>& ReportTabs() {
 QWidget* CreateReportTab(const TReportTab& tab, QWidget* parent) {
     auto* page = new QWidget(parent);
     page->setObjectName(tab.tabName);
-    auto* hint = new QLabel("Hint: Double Click on desired list item to view files list in File Viewer", page);
+    auto* hint = new QLabel(
+        "Hint: Double Click on desired list item to view files list in File Viewer", page);
     QFont bold = hint->font();
     bold.setBold(true);
     hint->setFont(bold);
@@ -102,7 +140,7 @@ QAction* TfrmMain::NewAction(const char* name, const QString& caption, const QKe
     if (command)
         connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
     else
-        action->setEnabled(false);  // the command comes with a later part of the program
+        MarkAsLater(*action);
     addAction(action);
     return action;
 }
@@ -113,21 +151,22 @@ void TfrmMain::CreateActions() {
         action->setCheckable(true);
         sizeUnitActions_.push_back(action);
     };
-    NewAction("actScan", "Start File Search", Qt::Key_F3, [this] { AnalyzeDrive(); })
-        ->setIcon(StandardIcon("system-search", QStyle::SP_FileDialogContentsView));
+    NewAction("actScan", "Start File Search", Qt::Key_F3, [this] {
+        AnalyzeDrive();
+    })->setIcon(StandardIcon("system-search", QStyle::SP_FileDialogContentsView));
     actStopScan_ = NewAction("actStopScan", "S&top Search", Qt::Key_F5, [this] { StopScan(); });
     actStopScan_->setIcon(StandardIcon("process-stop", QStyle::SP_BrowserStop));
     NewAction("actCustScan", "&Custom Search", Qt::Key_F4, nullptr);
     NewAction("actRescan", "Search and &Update", {}, nullptr)
         ->setIcon(StandardIcon("view-refresh", QStyle::SP_BrowserReload));
-    NewAction("actExit", "E&xit Folioscope Pro", {}, [this] { close(); })
-        ->setIcon(StandardIcon("application-exit", QStyle::SP_DialogCloseButton));
+    NewAction("actExit", "E&xit Folioscope Pro", {}, [this] {
+        close();
+    })->setIcon(StandardIcon("application-exit", QStyle::SP_DialogCloseButton));
     NewAction("actSelAll", "Select &All items", QKeySequence(Qt::CTRL | Qt::Key_A),
               [this] { SelectAll(true); });
     NewAction("actClearSel", "Clear &Selection", {}, [this] { SelectAll(false); });
-    actFoldTree_ = NewAction("actFoldTree", "&Folder Tree", {}, [this] {
-        pnlFolderTree_->setVisible(actFoldTree_->isChecked());
-    });
+    actFoldTree_ = NewAction("actFoldTree", "&Folder Tree", {},
+                             [this] { pnlFolderTree_->setVisible(actFoldTree_->isChecked()); });
     actFoldTree_->setCheckable(true);
     unit("actAuto", "Automatic", "GEN");
     unit("actBytes", "Bytes", "B");
@@ -150,14 +189,15 @@ void TfrmMain::CreateActions() {
         {"actSortFile", "File Name"}, {"actSortSize", "File Size"}, {"actNoSort", "No Sorting"}};
     auto* sortGroup = new QActionGroup(this);
     for (int sort = 0; sort < 3; ++sort) {
-        QAction* action =
-            NewAction(sorts[sort].first, sorts[sort].second, {}, [this, sort] { SetTreeSort(sort); });
+        QAction* action = NewAction(sorts[sort].first, sorts[sort].second, {},
+                                    [this, sort] { SetTreeSort(sort); });
         action->setCheckable(true);
         sortGroup->addAction(action);
         sortActions_.push_back(action);
     }
-    NewAction("actUp", "One Level Up", {}, [this] { OneLevelUp(); })
-        ->setIcon(StandardIcon("go-up", QStyle::SP_FileDialogToParent));
+    NewAction("actUp", "One Level Up", {}, [this] {
+        OneLevelUp();
+    })->setIcon(StandardIcon("go-up", QStyle::SP_FileDialogToParent));
     NewAction("actOpen", "&Open", QKeySequence(Qt::CTRL | Qt::Key_O), [this] { OpenSelected(); });
     actDelBin_ = NewAction("actDelBin", "&Delete to Recycle Bin", Qt::Key_Delete, nullptr);
     actDelBin_->setIcon(StandardIcon("edit-delete", QStyle::SP_TrashIcon));
@@ -167,10 +207,28 @@ void TfrmMain::CreateActions() {
         ->setIcon(StandardIcon("document-export", QStyle::SP_FileLinkIcon));
     NewAction("actOptions", "&Options", {}, nullptr)
         ->setIcon(StandardIcon("preferences-system", QStyle::SP_FileDialogDetailedView));
-    NewAction("actUserGuide", "&Users Guide", Qt::Key_F1, nullptr)
-        ->setIcon(StandardIcon("help-contents", QStyle::SP_DialogHelpButton));
-    NewAction("actContSupp", "Contact us for Technical Support", {}, nullptr)
-        ->setIcon(StandardIcon("help-about", QStyle::SP_MessageBoxInformation));
+    NewAction("actUserGuide", "&Users Guide", Qt::Key_F1, [] {
+        OpenUserGuide();
+    })->setIcon(StandardIcon("help-contents", QStyle::SP_DialogHelpButton));
+    NewAction("actWhatNew", "What's New?", {}, [] { OpenWhatsNew(); });
+    NewAction("actGetStart", "&Getting Started", {}, [this] { ShowGettingStarted(); });
+    NewAction("actContSupp", "Contact us for Technical Support", {}, [] {
+        OpenProductPage(ProductPages::kSupport);
+    })->setIcon(StandardIcon("help-about", QStyle::SP_MessageBoxInformation));
+    NewAction("actAbout", "About Folioscope Pro", {}, [this] { ShowAbout(); });
+}
+
+QAction* TfrmMain::AddMenuItem(QMenu* menu, const char* name, const QString& caption,
+                               const QKeySequence& shortcut, std::function<void()> command) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WidgetShortcut);
+    if (command)
+        connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
+    else
+        MarkAsLater(*action);
+    return action;
 }
 
 void TfrmMain::CreateMenus() {
@@ -184,12 +242,7 @@ void TfrmMain::CreateMenus() {
     };
     auto later = [this](QMenu* menu, const char* name, const QString& caption,
                         const QKeySequence& shortcut = {}) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(name);
-        action->setShortcut(shortcut);
-        action->setShortcutContext(Qt::WidgetShortcut);  // the command comes later
-        action->setEnabled(false);
-        return action;
+        return AddMenuItem(menu, name, caption, shortcut, nullptr);
     };
     auto menuNamed = [bar](const char* name, const char* caption) {
         QMenu* menu = bar->addMenu(caption);
@@ -215,9 +268,11 @@ void TfrmMain::CreateMenus() {
     view->addSeparator();
     QMenu* units = view->addMenu("S&ize Unit");
     units->setObjectName("SizeUnit1");
-    const std::pair<const char*, const char*> unitItems[] = {
-        {"Automatic1", "&Automatic"}, {"Bytes1", "&Bytes"},       {"KiloBytes1", "&KiloBytes"},
-        {"MegaBytes1", "&MegaBytes"}, {"GigaBytes1", "&GigaBytes"}};
+    const std::pair<const char*, const char*> unitItems[] = {{"Automatic1", "&Automatic"},
+                                                             {"Bytes1", "&Bytes"},
+                                                             {"KiloBytes1", "&KiloBytes"},
+                                                             {"MegaBytes1", "&MegaBytes"},
+                                                             {"GigaBytes1", "&GigaBytes"}};
     auto* unitGroup = new QActionGroup(this);
     for (size_t n = 0; n < 5; ++n) {
         QAction* menuItem = units->addAction(unitItems[n].second);
@@ -312,15 +367,17 @@ void TfrmMain::CreateMenus() {
     later(tools, "Options1", "&Options");
 
     QMenu* help = menuNamed("Help1", "&Help");
-    later(help, "UsersGuide1", "&Users Guide", Qt::Key_F1);
+    item(help, "UsersGuide1", find("actUserGuide"));
     help->addSeparator();
-    later(help, "WhatsNew1", "&What's New?");
-    later(help, "GettingStarted1", "&Getting Started");
+    item(help, "WhatsNew1", find("actWhatNew"))->setText("&What's New?");
+    item(help, "GettingStarted1", find("actGetStart"));
     help->addSeparator();
-    later(help, "ContactusforTechnicalSupport1", "&Contact us for Technical Support");
-    later(help, "CheckforUpgrade1", "Visit the Website");
+    item(help, "ContactusforTechnicalSupport1", find("actContSupp"))
+        ->setText("&Contact us for Technical Support");
+    AddMenuItem(help, "CheckforUpgrade1", "Visit the Website", {},
+                [] { OpenProductPage(ProductPages::kHome); });
     help->addSeparator();
-    later(help, "AboutFolioscopePro1", "&About Folioscope Pro");
+    item(help, "AboutFolioscopePro1", find("actAbout"))->setText("&About Folioscope Pro");
 }
 
 void TfrmMain::CreateToolBar() {
@@ -393,11 +450,14 @@ QWidget* TfrmMain::CreateTreePanel() {
     button(proxy(sortActions_[0]), "btn1", "A-Z", "Sort Tree by folder name");
     button(proxy(sortActions_[1]), "btn2", "Size", "Sort tree by folder size");
     pnlSmallTB_->addSeparator();
-    button(proxy(prefixActions_[0]), "btn3", "Size", "Prefix \"file size\" for each folder in folder tree");
+    button(proxy(prefixActions_[0]), "btn3", "Size",
+           "Prefix \"file size\" for each folder in folder tree");
     button(proxy(prefixActions_[1]), "btn4", "Disk",
            "Prefix \"size on disk (allocated space)\" for each folder in folder tree");
-    button(proxy(prefixActions_[3]), "btn6", "Count", "Prefix file count for each folder in folder tree");
-    button(proxy(prefixActions_[4]), "btn7", "%", "Prefix % of parent for each folder in folder tree");
+    button(proxy(prefixActions_[3]), "btn6", "Count",
+           "Prefix file count for each folder in folder tree");
+    button(proxy(prefixActions_[4]), "btn7", "%",
+           "Prefix % of parent for each folder in folder tree");
     button(proxy(prefixActions_[5]), "btn8", "None", "No prefix");
 
     tvwFolders_ = new TFolderTreeView([] { return Options().Busy; }, pnlFolderTree_);

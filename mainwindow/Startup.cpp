@@ -11,6 +11,7 @@
 #include "common/Prompt.h"
 #include "common/ShellServices.h"
 #include "mainwindow/DesktopShell.h"
+#include "mainwindow/ErrorWindow.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/QtPrompt.h"
 #include "mainwindow/TipsWindow.h"
@@ -23,7 +24,9 @@ constexpr const char* kFiltersMissing =
     "Folioscope Pro is not installed properly, Filters file missing !";
 constexpr const char* kSettingsMissing = "Folioscope is not installed properly, please reinstall !";
 
-void ShowStartupError(const std::string& text) { Prompt().MessageBox(text, "Error", TMsgIcon::Error); }
+void ShowStartupError(const std::string& text) {
+    Prompt().MessageBox(text, "Error", TMsgIcon::Error);
+}
 
 }  // namespace
 
@@ -58,6 +61,9 @@ std::unique_ptr<TfrmMain> StartProgram(const QStringList& arguments, const TStar
         return nullptr;
     }
     auto window = std::make_unique<TfrmMain>();
+    // The error window lives as long as the main window and stays hidden: errors that commands
+    // do not handle are shown by the application's message box instead.
+    new TfrmErrorMsg(window.get());
     window->showMaximized();
     if (Options().Reginfo.ShowTips == "1") {
         if (hooks.showGettingStarted) hooks.showGettingStarted(*window);
@@ -78,9 +84,7 @@ int RunProgram(int argc, char** argv) {
     SetShellServices(&shell);
     TStartupHooks hooks;
     hooks.showGettingStarted = [](TfrmMain& window) {
-        TfrmTip tips(Options().Reginfo.ShowTips, &window);
-        tips.SetCloseCaption("Let me Search");
-        tips.exec();
+        ShowGettingStarted(&window, "Let me Search");
     };
     QStringList arguments = app.arguments();
     arguments.removeFirst();

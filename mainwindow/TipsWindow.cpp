@@ -83,4 +83,10 @@ void TfrmTip::showEvent(QShowEvent* event) {
 
 void TfrmTip::chkShowTipClick(bool checked) { showTips_ = checked ? "1" : "0"; }
 
+void ShowGettingStarted(QWidget* owner, const QString& closeCaption) {
+    TfrmTip tips(Options().Reginfo.ShowTips, owner);
+    tips.SetCloseCaption(closeCaption);
+    tips.exec();
+}
+
 }  // namespace fscope

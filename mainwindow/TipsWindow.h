@@ -29,4 +29,8 @@ private:
     QPushButton* btnClose_;
 };
 
+// Shows the Getting Started window modally over `owner`, its close button captioned
+// `closeCaption`; the check box edits the setting ShowTips.
+void ShowGettingStarted(QWidget* owner, const QString& closeCaption);
+
 }  // namespace fscope

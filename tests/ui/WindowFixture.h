@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
+#include <QModelIndex>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -56,5 +58,34 @@ protected:
     TRecordingShell shell_;
     QByteArray oldConfigHome_;
 };
+
+// A window that has scanned a small fixture tree given on the command line.
+class MainWindowTest : public WindowTest {
+protected:
+    // A small tree: Alpha holds 3 files of 1000 bytes, beta one file of 2 MB and a subfolder,
+    // and one file at the top.
+    void BuildFixture();
+    // Starts the program with `path` as its argument and waits for that scan.
+    std::unique_ptr<TfrmMain> StartAndScan(const std::string& path);
+    static QModelIndex ReportNode(TfrmMain& window);
+
+    TempTree fixture_;
+    std::function<void(TOptions&)> settingsEdit_ = [](TOptions& options) {
+        options.SizeType = options.FTSizeType = options.SBSizeType = "GEN";
+        options.Reginfo.Decimals = "2";
+        options.TreeFilter = 0;
+        options.TreeSort = 0;
+    };
+};
+
+// Triggers the window's action (or menu item) named `name`.
+void Trigger(TfrmMain& window, const char* name);
+QString StatusPanel(TfrmMain& window, int n);
+// Selects the File Explorer row whose item is named `name`.
+void SelectRow(TfrmMain& window, const std::string& name);
+QModelIndex SelectedNode(TfrmMain& window);
+// Runs `inspect` on the next modal dialog as soon as it is shown, then closes it if `inspect`
+// left it open. The watch belongs to `owner` and ends with it.
+void OnNextModal(QObject& owner, std::function<void(QDialog&)> inspect);
 
 }  // namespace fscope::test

@@ -22,73 +22,12 @@ QString NodeText(const TFolderTreeModel& model, const QModelIndex& index) {
     return model.data(index, Qt::DisplayRole).toString();
 }
 
-void Trigger(TfrmMain& window, const char* action) {
-    auto* found = window.findChild<QAction*>(action);
-    ASSERT_NE(found, nullptr) << action;
-    found->trigger();
-}
-
-QString StatusPanel(TfrmMain& window, int n) {
-    return window.findChild<QLabel*>(QString("sbrPanel%1").arg(n))->text();
-}
-
-// Selects the File Explorer row whose item is named `name`.
-void SelectRow(TfrmMain& window, const std::string& name) {
-    auto* list = window.findChild<QTreeView*>("lvwFolders");
-    const auto& rows = window.ExplorerRows();
-    for (size_t n = 0; n < rows.size(); ++n) {
-        if (rows[n]->FName.view() != name) continue;
-        list->selectionModel()->setCurrentIndex(list->model()->index(static_cast<int>(n), 0),
-                                                QItemSelectionModel::ClearAndSelect |
-                                                    QItemSelectionModel::Rows);
-        return;
-    }
-    FAIL() << "no row " << name;
-}
-
-QModelIndex SelectedNode(TfrmMain& window) {
-    auto* tree = window.findChild<QTreeView*>("tvwFolders");
-    const QModelIndexList selected = tree->selectionModel()->selectedIndexes();
-    return selected.isEmpty() ? QModelIndex() : selected.front();
-}
-
-class MainWindowTest : public WindowTest {
-protected:
-    // A small tree: Alpha holds 3 files of 1000 bytes, beta one file of 2 MB and a subfolder,
-    // and one file at the top.
-    void BuildFixture() {
-        fixture_.File("Alpha/a1.txt", 1000);
-        fixture_.File("Alpha/a2.txt", 1000);
-        fixture_.File("Alpha/a3.log", 1000);
-        fixture_.File("beta/big.bin", 2 * 1024 * 1024);
-        fixture_.File("beta/inner/deep.txt", 10);
-        fixture_.File("top.txt", 500);
-    }
-    std::unique_ptr<TfrmMain> StartAndScan(const std::string& path) {
-        WriteFilters();
-        WriteSettings(settingsEdit_);
-        auto window = Start({QString::fromStdString(path)});
-        if (window) WaitForScan(*window);
-        return window;
-    }
-    QModelIndex ReportNode(TfrmMain& window) {
-        TFolderTreeModel& model = window.TreeModel();
-        return model.index(0, 0, model.RootIndex());
-    }
-    TempTree fixture_;
-    std::function<void(TOptions&)> settingsEdit_ = [](TOptions& options) {
-        options.SizeType = options.FTSizeType = options.SBSizeType = "GEN";
-        options.Reginfo.Decimals = "2";
-        options.TreeFilter = 0;
-        options.TreeSort = 0;
-    };
-};
-
 TEST_F(MainWindowTest, StartRefusedWithoutFiltersFile) {
     WriteSettings();
     EXPECT_EQ(Start(), nullptr);
     ASSERT_EQ(prompt_.calls.size(), 1u);
-    EXPECT_EQ(prompt_.calls[0].text, "Folioscope Pro is not installed properly, Filters file missing !");
+    EXPECT_EQ(prompt_.calls[0].text,
+              "Folioscope Pro is not installed properly, Filters file missing !");
     EXPECT_EQ(prompt_.calls[0].caption, "Error");
 }
 
@@ -105,7 +44,9 @@ TEST_F(MainWindowTest, StartWithoutStoreCreatesItAndShowsGettingStartedBeforeThe
     WriteFilters();
     std::vector<std::string> order;
     TStartupHooks hooks;
-    hooks.showGettingStarted = [&](TfrmMain&) { order.push_back("tips:" + std::to_string(prompt_.calls.size())); };
+    hooks.showGettingStarted = [&](TfrmMain&) {
+        order.push_back("tips:" + std::to_string(prompt_.calls.size()));
+    };
     prompt_.textAnswers.push_back(std::nullopt);  // the Folder Browser is cancelled
     auto window = Start({}, hooks);
     ASSERT_NE(window, nullptr);
@@ -123,7 +64,8 @@ TEST_F(MainWindowTest, CommandLineScanAddsExpandedReportAndFillsTheLists) {
     // A relative path with a trailing separator: made absolute, the separator not doubled.
     const std::filesystem::path old = std::filesystem::current_path();
     std::filesystem::current_path(fixture_.Root());
-    auto window = StartAndScan("../" + std::filesystem::path(fixture_.Root()).parent_path().filename().string() + "/");
+    auto window = StartAndScan(
+        "../" + std::filesystem::path(fixture_.Root()).parent_path().filename().string() + "/");
     std::filesystem::current_path(old);
     ASSERT_NE(window, nullptr);
     QAbstractItemModelTester treeTester(&window->TreeModel(),
@@ -194,10 +136,13 @@ TEST_F(MainWindowTest, SizeUnitCommandsChangeEverySizeText) {
     const struct {
         const char* action;
         const char* suffix;
-    } cases[] = {{"actMBytes", " MB"}, {"actBytes", " bytes"}, {"actKBytes", " KB"}, {"actGBytes", " GB"}};
+    } cases[] = {
+        {"actMBytes", " MB"}, {"actBytes", " bytes"}, {"actKBytes", " KB"}, {"actGBytes", " GB"}};
     for (const auto& c : cases) {
         Trigger(*window, c.action);
-        EXPECT_EQ(Options().SizeType, std::string(c.suffix).substr(1) == "bytes" ? "B" : std::string(c.suffix).substr(1));
+        EXPECT_EQ(Options().SizeType, std::string(c.suffix).substr(1) == "bytes"
+                                          ? "B"
+                                          : std::string(c.suffix).substr(1));
         for (int row = 0; row < list.rowCount(); ++row)
             for (int column : {2, 3})
                 EXPECT_TRUE(list.data(list.index(row, column)).toString().endsWith(c.suffix))

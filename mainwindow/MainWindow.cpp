@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QSplitter>
 #include <QStorageInfo>
 #include <QStyleFactory>
@@ -30,22 +31,23 @@
 #include "common/ShellServices.h"
 #include "common/SizeFormat.h"
 #include "dialogs/FolderPickers.h"
-#include "engine/TextHelpers.h"
 #include "dialogs/WindowFont.h"
+#include "engine/TextHelpers.h"
 #include "mainwindow/ColumnLayout.h"
 #include "mainwindow/ExplorerModel.h"
-#include "reports/FolderTotals.h"
 #include "mainwindow/FolderTreeModel.h"
 #include "mainwindow/FolderTreeView.h"
 #include "mainwindow/ProgressWindow.h"
 #include "mainwindow/ScanJob.h"
 #include "platform/Paths.h"
+#include "reports/FolderTotals.h"
 
 namespace fscope {
 
 namespace {
 
 constexpr int kPollMilliseconds = 100;
+constexpr int kTreePanelWidth = 324;
 constexpr const char* kStatusSizeMask = "##########0";
 constexpr const char* kScanHeadline =
     "Please wait while collecting file / folder details and preparing disk space reports...";
@@ -71,13 +73,16 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
     treeModel_ = new TFolderTreeModel(
         [] {
             const TOptions& options = Options();
-            return TTreeSettings{{TreeFilterOf(options.TreeFilter), options.FTSizeType,
-                                  options.Reginfo.Decimals},
-                                 TreeSortOf(options.TreeSort)};
+            return TTreeSettings{
+                {TreeFilterOf(options.TreeFilter), options.FTSizeType, options.Reginfo.Decimals},
+                TreeSortOf(options.TreeSort)};
         },
         this);
     explorerModel_ = new TExplorerModel(
-        [] { return TSizeFormat{Options().SizeType, Options().Reginfo.Decimals}; }, this);
+        [] {
+            return TSizeFormat{Options().SizeType, Options().Reginfo.Decimals};
+        },
+        this);
 
     CreateActions();
     CreateMenus();
@@ -89,13 +94,14 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
     edPath_->setReadOnly(true);
     pnlAddr_->hide();
 
-    auto* splMain = new QSplitter(Qt::Horizontal, this);
-    splMain->setObjectName("splMain");
-    splMain->addWidget(CreateTreePanel());
-    splMain->addWidget(CreatePages());
-    splMain->setStretchFactor(1, 1);
-    splMain->setSizes({324, 900});
-    setCentralWidget(splMain);
+    splMain_ = new QSplitter(Qt::Horizontal, this);
+    splMain_->setObjectName("splMain");
+    splMain_->addWidget(CreateTreePanel());
+    splMain_->addWidget(CreatePages());
+    splMain_->setStretchFactor(0, 0);
+    splMain_->setStretchFactor(1, 1);
+    splMain_->setSizes({kTreePanelWidth, 900});
+    setCentralWidget(splMain_);
     CreateStatusBar();
     CreateProgressPanel();
     CreateContextMenus();
@@ -134,9 +140,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
     ApplyWindowFont(*this, Options().Reginfo.FontName, Options().Reginfo.FontSize);
     LoadColumnLayout(*lvwFolders_->header(), Options().Reginfo.ColWidths,
                      Options().Reginfo.ColVisible);
-    lvwFolders_->header()->setSortIndicator(Options().LVSort1, Options().LVSortOrder1 == 1
-                                                                   ? Qt::DescendingOrder
-                                                                   : Qt::AscendingOrder);
+    lvwFolders_->header()->setSortIndicator(
+        Options().LVSort1, Options().LVSortOrder1 == 1 ? Qt::DescendingOrder : Qt::AscendingOrder);
     FillDrivesSummary();
     InitFolderTree();
     actFoldTree_->setChecked(true);
@@ -395,7 +400,8 @@ void TfrmMain::FillDrivesSummary() {
         return a.rootPath() < b.rootPath();
     });
     constexpr double kGB = 1024.0 * 1024.0 * 1024.0;
-    const QIcon driveIcon = treeModel_->data(treeModel_->RootIndex(), Qt::DecorationRole).value<QIcon>();
+    const QIcon driveIcon =
+        treeModel_->data(treeModel_->RootIndex(), Qt::DecorationRole).value<QIcon>();
     for (const QStorageInfo& volume : volumes) {
         const double total = static_cast<double>(volume.bytesTotal());
         const double available = static_cast<double>(volume.bytesAvailable());
@@ -403,10 +409,12 @@ void TfrmMain::FillDrivesSummary() {
         row->setText(0, " " + volume.rootPath());
         row->setIcon(0, QIcon::fromTheme("drive-harddisk", driveIcon));
         row->setText(1, QString::fromStdString(FormatFloat("########0.00 GB", total / kGB)));
-        row->setText(3, QString::fromStdString(FormatFloat("########0.00 GB", (total - available) / kGB)));
+        row->setText(
+            3, QString::fromStdString(FormatFloat("########0.00 GB", (total - available) / kGB)));
         row->setText(4, QString::fromStdString(FormatFloat("########0.00 GB", available / kGB)));
         row->setData(2, kRawValueRole, total > 0 ? (total - available) * 100 / total : 0.0);
-        for (int column : {1, 3, 4}) row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+        for (int column : {1, 3, 4})
+            row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     }
 }
 
@@ -578,6 +586,21 @@ void TfrmMain::HidePnlProg() { pnlProg_->hide(); }
 
 void TfrmMain::LayoutProgressPanel() {
     pnlProg_->move((width() - pnlProg_->width()) / 2, (height() - pnlProg_->height()) / 2);
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (treePanelPlaced_ || event->spontaneous()) return;
+    // The tree panel starts at its own width whatever size the window first shows at; later
+    // size changes go to the pages (and the user moves the splitter). Placed once the layout
+    // has given the splitter its size.
+    treePanelPlaced_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            splMain_->setSizes({kTreePanelWidth, std::max(0, splMain_->width() - kTreePanelWidth)});
+        },
+        Qt::QueuedConnection);
 }
 
 void TfrmMain::resizeEvent(QResizeEvent* event) {

@@ -27,6 +27,7 @@ class QTreeView;
 class QTreeWidget;
 class QWidget;
 class QFrame;
+class QSplitter;
 
 namespace fscope {
 
@@ -102,6 +103,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void CreateActions();
@@ -164,6 +166,7 @@ private:
     IEntrySource* entrySource_ = nullptr;
     bool workerLeftRunning_ = false;
     bool closed_ = false;
+    bool treePanelPlaced_ = false;
     int closeWaitMilliseconds_ = kCloseWaitMilliseconds;
     int64_t timerTicks_ = 0;
     double lastHandOverSeconds_ = 0;
@@ -172,6 +175,7 @@ private:
     QToolBar* pnlTB_ = nullptr;
     QWidget* pnlAddr_ = nullptr;
     QLineEdit* edPath_ = nullptr;
+    QSplitter* splMain_ = nullptr;
     QWidget* pnlFolderTree_ = nullptr;
     QToolBar* pnlSmallTB_ = nullptr;
     TFolderTreeView* tvwFolders_ = nullptr;

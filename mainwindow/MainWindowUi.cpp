@@ -205,6 +205,12 @@ void TfrmMain::CreateActions() {
         ->setIcon(StandardIcon("document-save", QStyle::SP_DialogSaveButton));
     NewAction("actExportToFile", "ExportToFile", {}, nullptr)
         ->setIcon(StandardIcon("document-export", QStyle::SP_FileLinkIcon));
+    NewAction("actReBin", "&Clean Recycle Bin", {}, nullptr)
+        ->setIcon(StandardIcon("user-trash-full", QStyle::SP_TrashIcon));
+    NewAction("actMapDrive", "&Map Network Drive", {}, nullptr)
+        ->setIcon(StandardIcon("folder-remote", QStyle::SP_DriveNetIcon));
+    NewAction("actDisDrive", "&Disconnect Network Drive", {}, nullptr)
+        ->setIcon(StandardIcon("network-offline-symbolic", QStyle::SP_DriveNetIcon));
     NewAction("actOptions", "&Options", {}, nullptr)
         ->setIcon(StandardIcon("preferences-system", QStyle::SP_FileDialogDetailedView));
     NewAction("actUserGuide", "&Users Guide", Qt::Key_F1, [] {
@@ -336,11 +342,11 @@ void TfrmMain::CreateMenus() {
     later(commands, "Properties2", "&Properties", QKeySequence(Qt::SHIFT | Qt::Key_F10));
 
     QMenu* tools = menuNamed("ools1", "&Tools");
-    later(tools, "CleanRecycleBin1", "&Clean Recycle Bin");
+    item(tools, "CleanRecycleBin1", find("actReBin"));
     later(tools, "AddRemovePrograms1", "&Add / Remove Programs");
     tools->addSeparator();
-    later(tools, "MapNetworkDrive1", "&Map Network Drive");
-    later(tools, "DisconnectNetworkDrive1", "&Disconnect Network Drive");
+    item(tools, "MapNetworkDrive1", find("actMapDrive"));
+    item(tools, "DisconnectNetworkDrive1", find("actDisDrive"));
     tools->addSeparator();
     QMenu* themes = tools->addMenu("Change Theme");
     themes->setObjectName("ChangeTheme1");
@@ -415,6 +421,9 @@ void TfrmMain::CreateToolBar() {
     unitButton(3, "btnTen", "Display file size in MB", "MB");
     unitButton(4, "btnEleven", "Display file size in GB", "GB");
     pnlTB_->addSeparator();
+    button("actReBin", "btnTwelve", "Empty Recycle Bin");
+    button("actMapDrive", "btnThirteen", "Map network drive");
+    button("actDisDrive", "btnFourteen", "Disconnect mapped network drive");
     button("actOptions", "btnFifteen", "Configuration and Settings");
     pnlTB_->addSeparator();
     button("actContSupp", "btnSeventeen", "Contact us for support");
@@ -543,7 +552,10 @@ QWidget* TfrmMain::CreateExplorerTab() {
 QWidget* TfrmMain::CreatePages() {
     pcMain_ = new QTabWidget(this);
     pcMain_->setObjectName("pcMain");
-    pcMain_->setUsesScrollButtons(false);
+    // Tabs that do not fit scroll rather than widen the pages past the window: the folder tree
+    // keeps its width.
+    pcMain_->setUsesScrollButtons(true);
+    pcMain_->setElideMode(Qt::ElideNone);
     pcMain_->addTab(CreateExplorerTab(), "File Explorer");
     for (const TReportTab& tab : ReportTabs())
         pcMain_->addTab(CreateReportTab(tab, pcMain_), tab.caption);

@@ -226,6 +226,13 @@ TEST_F(MenusTest, ListMenuOpensCopiesPathsAndWaitsForTheFileCommands) {
                                                                    fixture_.Root() + "beta\r\n" +
                                                                    fixture_.Root() + "top.txt\r\n");
 
+    // Ctrl+C in the list copies too.
+    SelectRow(*window, "top.txt");
+    QApplication::setActiveWindow(window.get());
+    List(*window).setFocus();
+    QTest::keyClick(&List(*window), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), fixture_.Root() + "top.txt\r\n");
+
     // Open goes into the folder row.
     SelectRow(*window, "beta");
     Trigger(*window, "Open1");

@@ -30,13 +30,15 @@ std::string ErrorReportUrl(const std::string& error, const std::string& form,
 
 void OpenProductPage(const char* url) { ShellServices().OpenUrl(url); }
 
-void OpenUserGuide() {
-    const std::string guide = DataFilePath(kUserGuideFile);
-    if (guide.empty()) {
-        ShowMessageBox("The user guide is not installed.");
+void OpenShippedFile(const char* relativePath, const char* missingMessage) {
+    const std::string path = DataFilePath(relativePath);
+    if (path.empty()) {
+        ShowMessageBox(missingMessage);
         return;
     }
-    ShellServices().OpenPath(guide);
+    ShellServices().OpenPath(path);
 }
+
+void OpenUserGuide() { OpenShippedFile(kUserGuideFile, "The user guide is not installed."); }
 
 }  // namespace fscope

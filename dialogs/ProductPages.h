@@ -28,6 +28,10 @@ std::string ErrorReportUrl(const std::string& error, const std::string& form,
 // Opens a web page of the product in the browser.
 void OpenProductPage(const char* url);
 
+// Opens a file shipped in the data folder with the desktop's application; when it is not
+// installed, says `missingMessage` in a message box.
+void OpenShippedFile(const char* relativePath, const char* missingMessage);
+
 // Opens the user guide in the browser; when it is not installed, says so in a message box.
 void OpenUserGuide();
 

@@ -1,18 +1,9 @@
 #include "mainwindow/HelpCommands.h"
 
-#include "common/AppPaths.h"
-#include "common/Prompt.h"
-#include "common/ShellServices.h"
+#include "dialogs/ProductPages.h"
 
 namespace fscope {
 
-void OpenWhatsNew() {
-    const std::string notes = DataFilePath(kWhatsNewFile);
-    if (notes.empty()) {
-        ShowMessageBox("The release notes are not installed.");
-        return;
-    }
-    ShellServices().OpenPath(notes);
-}
+void OpenWhatsNew() { OpenShippedFile(kWhatsNewFile, "The release notes are not installed."); }
 
 }  // namespace fscope

@@ -25,9 +25,9 @@ using TVisibleColumns = std::bitset<Count>;
 
 // Calls fn(column, columnDef) for each visible column in index order; `Column` is the list's column
 // enumeration, `columnDefs` its per-column table.
-template <class Column, size_t Count, class Spec, class Fn>
+template <class Column, size_t Count, class ColumnDef, class Fn>
 void ForEachVisibleColumn(const TVisibleColumns<Count>& visible,
-                          const std::array<Spec, Count>& columnDefs, Fn&& fn) {
+                          const std::array<ColumnDef, Count>& columnDefs, Fn&& fn) {
     for (size_t i = 0; i < Count; ++i) {
         if (visible[i]) fn(static_cast<Column>(i), columnDefs[i]);
     }

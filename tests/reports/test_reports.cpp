@@ -54,15 +54,15 @@ class ReportsTest : public ::testing::Test {
 protected:
     ReportsTest() {
         docs = t.Folder(nullptr, "docs");
-        a = t.File(docs, "a.TXT", Spec(100, 0x21, EncodeDateTime(2023, 3, 15, 0, 30, 0)));
-        b = t.File(docs, "b.txt", Spec(16384, 0x20, EncodeDateTime(2023, 3, 14, 12, 0, 0)));
+        a = t.File(docs, "a.TXT", Shape(100, 0x21, EncodeDateTime(2023, 3, 15, 0, 30, 0)));
+        b = t.File(docs, "b.txt", Shape(16384, 0x20, EncodeDateTime(2023, 3, 14, 12, 0, 0)));
         sub = t.Folder(docs, "sub");
-        c = t.File(sub, "c.log", Spec(0, 0, EncodeDateTime(2021, 5, 1, 13, 0, 0)));
-        readme = t.File(sub, "README", Spec(0, 0x2, EncodeDateTime(2022, 7, 1, 13, 10, 0)));
+        c = t.File(sub, "c.log", Shape(0, 0, EncodeDateTime(2021, 5, 1, 13, 0, 0)));
+        readme = t.File(sub, "README", Shape(0, 0x2, EncodeDateTime(2022, 7, 1, 13, 10, 0)));
         pics = t.Folder(nullptr, "pics");
-        p = t.File(pics, "p.jpg", Spec(2 * MB, 0x20, EncodeDateTime(2023, 2, 28, 9, 0, 0)));
+        p = t.File(pics, "p.jpg", Shape(2 * MB, 0x20, EncodeDateTime(2023, 2, 28, 9, 0, 0)));
         empty = t.Folder(pics, "empty");
-        top = t.File(nullptr, "top.bin", Spec(TB, 0x80, EncodeDateTime(2023, 3, 15, 9, 0, 0)));
+        top = t.File(nullptr, "top.bin", Shape(TB, 0x80, EncodeDateTime(2023, 3, 15, 9, 0, 0)));
 
         options.SizeType = "GEN";
         options.Reginfo.Decimals = "2";
@@ -95,7 +95,7 @@ protected:
         reports->SetScope(ReportScope(1, t.report.get(), nullptr));
     }
 
-    static TFileSpec Spec(double size, uint32_t attr, TDateTime stamp) {
+    static TFileSpec Shape(double size, uint32_t attr, TDateTime stamp) {
         TFileSpec s;
         s.size = size;
         s.attr = attr;

@@ -35,10 +35,11 @@ inline TReportScope ReportScope(int level, const TFolioscope* report, const TFol
     return {report, folder->FItems, folder};
 }
 
-// Calls fn(folder) for every folder below `items` in pre-order (each folder before its
-// subfolders, siblings in list order).
-template <class Fn>
-void ForEachFolder(const TFoldList& items, Fn&& fn) {
+// Walks every node below `items` depth first in list order, without recursion: onFolder(folder)
+// before the folder's own children, onFile(file) for files. A folder's files therefore come
+// before the next sibling of that folder.
+template <class OnFolder, class OnFile>
+void WalkTree(const TFoldList& items, OnFolder&& onFolder, OnFile&& onFile) {
     std::vector<std::pair<const TFoldList*, size_t>> stack{{&items, 0}};
     while (!stack.empty()) {
         auto& [list, index] = stack.back();
@@ -48,35 +49,20 @@ void ForEachFolder(const TFoldList& items, Fn&& fn) {
         }
         TFoldInfo* node = (*list)[index++];
         if (node->IsFolder()) {
-            fn(node);
+            onFolder(node);
             stack.emplace_back(node->FItems, 0);  // invalidates list/index: taken last
+        } else {
+            onFile(node);
         }
     }
 }
 
-// Calls fn(file) for every file below `items`, depth first in list order: a folder's files come
-// before the next sibling of that folder.
-template <class Fn>
-void ForEachFile(const TFoldList& items, Fn&& fn) {
-    std::vector<std::pair<const TFoldList*, size_t>> stack{{&items, 0}};
-    while (!stack.empty()) {
-        auto& [list, index] = stack.back();
-        if (index == list->size()) {
-            stack.pop_back();
-            continue;
-        }
-        TFoldInfo* node = (*list)[index++];
-        if (node->IsFolder())
-            stack.emplace_back(node->FItems, 0);
-        else
-            fn(node);
-    }
-}
-
-// As ForEachFile, with the path of the folder holding each file (ending in '/', as GetItemPath
-// gives it) built incrementally instead of climbing the parents for every file.
-template <class Fn>
-void ForEachFileWithPath(const TFoldList& items, std::string basePath, Fn&& fn) {
+// As WalkTree, with paths built incrementally instead of climbing the parents for every node:
+// onFolder(folder, its own path) and onFile(file, the path of the folder holding it); both
+// paths end in '/', as GetItemPath gives them.
+template <class OnFolder, class OnFile>
+void WalkTreeWithPath(const TFoldList& items, std::string basePath, OnFolder&& onFolder,
+                      OnFile&& onFile) {
     struct Level {
         const TFoldList* list;
         size_t index;
@@ -92,14 +78,35 @@ void ForEachFileWithPath(const TFoldList& items, std::string basePath, Fn&& fn) 
             continue;
         }
         TFoldInfo* node = (*level.list)[level.index++];
+        path.resize(level.pathLength);
         if (node->IsFolder()) {
             path += node->FName.view();
             path += '/';
-            stack.push_back({node->FItems, 0, path.size()});
+            onFolder(node, static_cast<const std::string&>(path));
+            stack.push_back({node->FItems, 0, path.size()});  // `level` is stale from here
         } else {
-            fn(node, static_cast<const std::string&>(path));
+            onFile(node, static_cast<const std::string&>(path));
         }
     }
+}
+
+// Calls fn(folder) for every folder below `items` in pre-order (each folder before its
+// subfolders, siblings in list order).
+template <class Fn>
+void ForEachFolder(const TFoldList& items, Fn&& fn) {
+    WalkTree(items, fn, [](TFoldInfo*) {});
+}
+
+// Calls fn(file) for every file below `items`, depth first in list order.
+template <class Fn>
+void ForEachFile(const TFoldList& items, Fn&& fn) {
+    WalkTree(items, [](TFoldInfo*) {}, fn);
+}
+
+// As ForEachFile, with the path of the folder holding each file.
+template <class Fn>
+void ForEachFileWithPath(const TFoldList& items, std::string basePath, Fn&& fn) {
+    WalkTreeWithPath(items, std::move(basePath), [](TFoldInfo*, const std::string&) {}, fn);
 }
 
 template <class Fn>

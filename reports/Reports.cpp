@@ -463,28 +463,13 @@ void TReports::CollectSp(const TReportScope& scope) {
 void TReports::CollectAllFolders(int kind, const TReportScope& scope) {
     if (scope.Empty()) return;
     // Pre-order with the folder path built on the way down (no climb per folder).
-    struct Level {
-        const TFoldList* list;
-        size_t index;
-        size_t pathLength;
-    };
-    std::string path = scope.BasePath();
-    std::vector<Level> stack{{scope.items, 0, path.size()}};
-    while (!stack.empty()) {
-        Level& level = stack.back();
-        if (level.index == level.list->size()) {
-            stack.pop_back();
-            if (!stack.empty()) path.resize(stack.back().pathLength);
-            continue;
-        }
-        TFoldInfo* node = (*level.list)[level.index++];
-        if (!node->IsFolder()) continue;
-        FolderTotals(node);  // one pass over the first folder's subtree; a no-op below it
-        path.resize(level.pathLength);
-        path += node->FName.view();
-        path += '/';
-        const bool qualifies = kind == 1 ? node->FSize == 0 : (kind == 2 ? node->FSize != 0 : true);
-        if (qualifies) {
+    WalkTreeWithPath(
+        *scope.items, scope.BasePath(),
+        [&](TFoldInfo* node, const std::string& path) {
+            FolderTotals(node);  // one pass over the first folder's subtree; a no-op below it
+            const bool qualifies =
+                kind == 1 ? node->FSize == 0 : (kind == 2 ? node->FSize != 0 : true);
+            if (!qualifies) return;
             auto row = std::make_unique<TAllFoldInfo>();
             row->FName = node->FName.str();
             row->FPath = path;
@@ -494,9 +479,8 @@ void TReports::CollectAllFolders(int kind, const TReportScope& scope) {
             row->FAllocSize = node->FAllocSize;
             row->FModified = node->FModified;
             allFoldList_.Append(std::move(row));
-        }
-        stack.push_back({node->FItems, 0, path.size()});  // `level` is stale from here
-    }
+        },
+        [](TFoldInfo*, const std::string&) {});
 }
 
 }  // namespace fscope

@@ -39,12 +39,33 @@ void TFolioscope::CountIntoTotals(const TFoldInfo* node) {
 }
 
 void TFolioscope::RefreshItems(TFoldList& list) {
-    auto& items = list.items();
+    // Level by level on an explicit stack: a kept folder's children are re-read, then what is
+    // new in it is added, before its next sibling; a tree of any depth keeps the call stack flat.
+    struct Level {
+        TFoldList* list;
+        size_t next;
+        TFoldInfo* folder;     // the folder owning `list` (null for the list passed in)
+        std::string ownPath;   // its path, for adding what is new once its children are done
+    };
+    std::vector<Level> stack{{&list, 0, nullptr, {}}};
     TDirEntry e;
     std::string nameStore;
-    size_t i = 0;
-    for (; i < items.size(); ++i) {
-        if (FStop.load(std::memory_order_relaxed)) break;
+    while (!stack.empty()) {
+        Level& level = stack.back();
+        auto& items = level.list->items();
+        if (level.next == items.size() || FStop.load(std::memory_order_relaxed)) {
+            // Pack the emptied places; survivors keep their order.
+            std::erase(items, nullptr);
+            items.shrink_to_fit();
+            Level done = std::move(level);
+            stack.pop_back();
+            if (done.folder) {
+                RefreshFolder(*done.list, done.ownPath, done.folder);
+                if (FMessagePump) FMessagePump();
+            }
+            continue;
+        }
+        const size_t i = level.next++;
         TFoldInfo* node = items[i];
         if (!node->IsFolder()) {
             const std::string full = GetItemPath(node) + node->FName.str();
@@ -54,25 +75,21 @@ void TFolioscope::RefreshItems(TFoldList& list) {
                 node->FAllocSize = AllocSizeOf(node->FSize);
                 CopyEntryDetails(*node, e);
             } else if (err == 0 || IsGone(err)) {
-                items[i] = nullptr;  // gone (or no longer a file): its place is packed below
+                items[i] = nullptr;  // gone (or no longer a file): its place is packed later
                 continue;
             }
             CountIntoTotals(node);
-        } else {
-            const std::string own = GetItemPath(node);
-            const int err = source_->StatEntry(own, e, nameStore);
-            if ((err == 0 && !e.IsDirectory()) || IsGone(err)) {
-                items[i] = nullptr;
-                continue;
-            }
-            RefreshItems(*node->FItems);
-            RefreshFolder(*node->FItems, own, node);
+            if (FMessagePump) FMessagePump();
+            continue;
         }
-        if (FMessagePump) FMessagePump();
+        std::string own = GetItemPath(node);
+        const int err = source_->StatEntry(own, e, nameStore);
+        if ((err == 0 && !e.IsDirectory()) || IsGone(err)) {
+            items[i] = nullptr;
+            continue;
+        }
+        stack.push_back({node->FItems, 0, node, std::move(own)});  // `level` is stale now
     }
-    // Pack the emptied places; survivors keep their order.
-    std::erase(items, nullptr);
-    items.shrink_to_fit();
 }
 
 namespace {
